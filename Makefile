@@ -1,0 +1,40 @@
+# Two commands do everything: `make run` starts the program, `make test` passes the suite.
+# Both install the missing build dependencies first (apt-get, as root or through sudo).
+
+BUILD ?= build
+SANITIZE ?= OFF
+JOBS ?= $(shell nproc)
+CMAKE_FLAGS ?=
+
+.PHONY: all deps configure build run test test-sanitize bench install clean
+
+all: build
+
+deps:
+	@bash scripts/install-deps.sh
+
+configure: deps
+	cmake -S . -B $(BUILD) -DQUILLET_SANITIZE=$(SANITIZE) $(CMAKE_FLAGS)
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	$(BUILD)/app/Quillet
+
+test: build
+	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+# The whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer.
+test-sanitize:
+	$(MAKE) test BUILD=build-sanitize SANITIZE=ON
+
+bench:
+	$(MAKE) build BUILD=build-bench CMAKE_FLAGS="-DCMAKE_BUILD_TYPE=Release -DQUILLET_BENCHMARKS=ON"
+	bash bench/run.sh build-bench
+
+install: build
+	cmake --install $(BUILD)
+
+clean:
+	rm -rf build build-sanitize build-bench

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+
+#include "common/complex_value.h"
+
+// The operation list of the complex calculator; the position in the list is the index.
+inline constexpr int kComplexOperationCount = 11;
+extern const char* const kComplexOperationNames[kComplexOperationCount];
+
+// The result text of operation `operation` (0 to 10) on X, Y and Z.
+std::string ComputeComplexResult(int operation, Complex x, Complex y, Complex z);

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// The coefficient boxes of the polynomial calculator, named by the power they hold.
+enum class CoefficientBox { X4, X3, X2, X, Constant };
+
+// One thing a solver does to its dialog. A solver returns these in the order they happen,
+// and the dialog carries them out in that order.
+struct PolyEffect {
+  enum class Kind {
+    Message,    // a message box with `text`; the calculation goes on once it is closed
+    ShowRoots,  // show the Roots group box, then the Roots box, then set its text to `text`
+    WriteBack,  // set the text of `box` to `text` (the quadratic's "0."); not a user edit
+  };
+  Kind kind;
+  std::string text;
+  CoefficientBox box = CoefficientBox::Constant;  // only for WriteBack
+
+  bool operator==(const PolyEffect&) const = default;
+};
+
+using PolyEffects = std::vector<PolyEffect>;

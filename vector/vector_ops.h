@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+
+// A vector by its components along i, j and k.
+struct Vector {
+  double i = 0.0, j = 0.0, k = 0.0;
+};
+
+// The operations of the vector calculator, numbered as its operation list orders them.
+enum class VectorOperation {
+  Magnitude,
+  DirectionCosines,
+  Sum,
+  Difference,
+  DotProduct,
+  CrossProduct,
+  AngleBetween,
+};
+inline constexpr int kVectorOperationCount = 7;
+extern const char* const kVectorOperationNames[kVectorOperationCount];
+
+// The dimension list: index 0 is "2D", 1 is "3D".
+inline constexpr int kVectorDimensionCount = 2;
+extern const char* const kVectorDimensionNames[kVectorDimensionCount];
+
+// sqrt((a^2 + b^2) + c^2), the squares taken with pow.
+double VectorMagnitude(const Vector& v);
+
+// The result text of `operation` on X and Y. `dimension` 1 chooses the three-component
+// layout, any other value the two-component one; the arithmetic always uses all three.
+std::string ComputeVectorResult(int dimension, VectorOperation operation, const Vector& x,
+                                const Vector& y);

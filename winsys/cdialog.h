@@ -1,0 +1,52 @@
+#pragma once
+
+#include "winsys/controls.h"
+#include "winsys/cwnd.h"
+
+class CDataExchange;
+
+// A modal dialog built from a dialog template of the program's resources.
+class CDialog : public CWnd {
+ public:
+  // Binds the template; creates no window.
+  CDialog(UINT templateId, CWnd* parent = nullptr);
+  ~CDialog() override;
+
+  // Builds the window and every control of the template afresh, runs OnInitDialog, disables
+  // the owner (the parent, or else the application's main window), runs the modal loop,
+  // destroys the window and returns the code given to EndDialog.
+  virtual INT_PTR DoModal();
+  void EndDialog(int result);
+
+  // The wrapper of the child with `id`, valid while the window exists; null if none.
+  CWnd* GetDlgItem(int id) const;
+
+ protected:
+  // Runs one data exchange (DoDataExchange) and returns TRUE: the focus goes to the first
+  // tab stop.
+  virtual BOOL OnInitDialog();
+  virtual void DoDataExchange(CDataExchange* dx);
+  // Id 1 and Enter: ends the dialog with IDOK.
+  virtual void OnOK();
+  // Id 2, Escape and the close box: ends the dialog with IDCANCEL.
+  virtual void OnCancel();
+
+ private:
+  friend class DialogWindow;
+  UINT templateId_;
+  CWnd* parent_;
+  struct Window;
+  std::unique_ptr<Window> window_;
+};
+
+// The context of one data exchange.
+class CDataExchange {
+ public:
+  CDataExchange(CDialog* dialog, BOOL saveAndValidate)
+      : m_bSaveAndValidate(saveAndValidate), m_pDlgWnd(dialog) {}
+  BOOL m_bSaveAndValidate;
+  CDialog* m_pDlgWnd;
+};
+
+// Attaches `control` to the dialog's child with identifier `id` for the life of the window.
+void DDX_Control(CDataExchange* dx, int id, CWnd& control);

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "winsys/cstring.h"
+#include "winsys/cwnd.h"
+#include "winsys/win_types.h"
+
+// The application object. The program defines exactly one, as a static object; the
+// framework's start-up (AfxWinMain) calls its InitInstance and, when that returns FALSE,
+// ends the program without running a message loop of its own.
+class CWinApp {
+ public:
+  CWinApp();
+  virtual ~CWinApp();
+
+  virtual BOOL InitInstance();
+  virtual int ExitInstance();
+
+  // An icon of the program's resources (the icon lives as long as the program).
+  HICON LoadIcon(UINT id) const;
+  BOOL Enable3dControls();
+  // The help command: no help file is part of the program.
+  void OnHelp();
+
+  // The application's title: the executable's file name without its extension.
+  const char* m_pszAppName = "";
+  CWnd* m_pMainWnd = nullptr;
+};
+
+CWinApp* AfxGetApp();
+void AfxEnableControlContainer();
+
+// A modal box over the active window: the text as given (line feeds break lines), one OK
+// button, no icon, the application's title as caption. Returns IDOK when it is closed.
+int AfxMessageBox(const char* text, UINT type = 0, UINT helpId = 0);
+
+// The framework's start-up: makes the Qt application, calls InitInstance, then ExitInstance,
+// and returns the process exit code.
+int AfxWinMain(int argc, char** argv);
