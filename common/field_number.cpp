@@ -1,0 +1,58 @@
+#include "common/field_number.h"
+
+#include <cctype>
+#include <cstdlib>
+#include <string>
+
+#include "common/c_locale.h"
+
+namespace {
+
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+// The length of the longest prefix of `text` that has the shape of a decimal number:
+// an optional sign, digits with an optional point (at least one digit in all), and an
+// exponent only when digits follow its 'e' and optional sign.
+size_t NumberPrefixLength(std::string_view text) {
+  size_t i = 0;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+    ++i;
+  size_t digits = 0;
+  while (i < text.size() && IsDigit(text[i]))
+    ++i, ++digits;
+  if (i < text.size() && text[i] == '.') {
+    ++i;
+    while (i < text.size() && IsDigit(text[i]))
+      ++i, ++digits;
+  }
+  if (digits == 0)
+    return 0;
+  if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+    size_t e = i + 1;
+    if (e < text.size() && (text[e] == '+' || text[e] == '-'))
+      ++e;
+    if (e < text.size() && IsDigit(text[e])) {
+      while (e < text.size() && IsDigit(text[e]))
+        ++e;
+      i = e;
+    }
+  }
+  return i;
+}
+
+}  // namespace
+
+double FieldNumber(std::string_view text) {
+  size_t start = 0;
+  while (start < text.size() && std::isspace(static_cast<unsigned char>(text[start])))
+    ++start;
+  text.remove_prefix(start);
+  const std::string number(text.substr(0, NumberPrefixLength(text)));
+  if (number.empty())
+    return 0.0;
+  // Only the decimal prefix reaches strtod, so hexadecimal, "inf" and "nan" never do, and
+  // the "C" locale keeps '.' the decimal point; overflow and underflow round as atof's do.
+  return strtod_l(number.c_str(), nullptr, CLocale());
+}

@@ -1,0 +1,77 @@
+#include "common/field_number.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+
+#include "tests/common/locale_guard.h"
+
+namespace {
+
+struct FieldCase {
+  const char* text;
+  double value;
+};
+
+const FieldCase kCases[] = {
+    {"", 0.0},
+    {" ", 0.0},
+    {"abc", 0.0},
+    {"1", 1.0},
+    {"  \t-2.5", -2.5},
+    {"+3", 3.0},
+    {"1e3", 1000.0},
+    {"1.5e2abc", 150.0},
+    {"2.5xyz", 2.5},
+    {".5", 0.5},
+    {"5.", 5.0},
+    {"-.25e1", -2.5},
+    {"1e", 1.0},
+    {"1e+", 1.0},
+    {"1e-x", 1.0},
+    {"0x1A", 0.0},  // hexadecimal stops after the 0
+    {"inf", 0.0},
+    {"-infinity", 0.0},
+    {"nan", 0.0},
+    {"1,5", 1.0},  // a comma is never a decimal point
+    {"- 1", 0.0},
+    {".", 0.0},
+    {"+", 0.0},
+    {"1e400", std::numeric_limits<double>::infinity()},
+    {"-1e400", -std::numeric_limits<double>::infinity()},
+    {"1e-400", 0.0},
+    {"0.1", 0.1},
+    {"3.141592653589793", 3.141592653589793},
+};
+
+TEST(FieldNumber, ReadsTheLeadingDecimalNumberOrZero) {
+  for (const auto& c : kCases) {
+    EXPECT_EQ(FieldNumber(c.text), c.value) << '"' << c.text << '"';
+  }
+}
+
+TEST(FieldNumber, KeepsTheSignOfNegativeZero) {
+  EXPECT_TRUE(std::signbit(FieldNumber("-0")));
+  EXPECT_TRUE(std::signbit(FieldNumber("-1e-400")));
+  EXPECT_FALSE(std::signbit(FieldNumber("0")));
+}
+
+TEST(FieldNumber, AgreesWithAtofOnDecimalTextInTheCLocale) {
+  const char* texts[] = {"1.0000000000000002",      "4.9e-324",
+                         "2.2250738585072011e-308", "123456789012345678901234567890",
+                         "0.30000000000000004",     "-7.4506e-09"};
+  for (const char* text : texts)
+    EXPECT_EQ(FieldNumber(text), std::atof(text)) << text;
+}
+
+TEST(FieldNumber, ReadsPointDecimalsUnderACommaDecimalLocale) {
+  CommaDecimalLocale locale;
+  ASSERT_TRUE(locale.active()) << "the de_DE.UTF-8 locale is not installed";
+  EXPECT_EQ(FieldNumber("2.5"), 2.5);
+  EXPECT_EQ(FieldNumber("1,5"), 1.0);
+  EXPECT_EQ(FieldNumber("-1.25e2"), -125.0);
+}
+
+}  // namespace
