@@ -1,0 +1,186 @@
+#include "poly/polynomial_dlg.h"
+
+#include <string>
+
+#include "app/dialog_controls.h"
+#include "app/static_init_order.h"
+#include "poly/cubic.h"
+#include "poly/quadratic.h"
+#include "poly/quartic.h"
+#include "res/resource.h"
+
+namespace {
+
+// The degree list's positions; a position is the degree's code.
+enum Degree { kQuadratic = 0, kCubic = 1, kQuartic = 2 };
+const char* const kDegreeNames[] = {"quadratic", "cubic", "quartic"};
+
+// The coefficient texts on their way to the quadratic solver.
+[[gnu::init_priority(kPolynomialModuleInitPriority)]] CString quadraticScratch;
+// The coefficient texts on their way to the cubic and quartic solvers, and every text the
+// solvers produce for display: messages and roots alike pass through it.
+[[gnu::init_priority(kPolynomialModuleInitPriority)]] CString solverScratch;
+// Set from the degree list at each degree change and each Calculate, then used at once.
+int selectedDegree;
+
+}  // namespace
+
+CPolynomialDlg::CPolynomialDlg(CWnd* parent) : CDialog(IDD_POLYNOMIAL, parent) {}
+
+IMPLEMENT_MESSAGE_MAP(CPolynomialDlg, CDialog){
+    OnLbnSelchange(IDC_POLY_DEGREE_LIST, &CPolynomialDlg::OnSelchangeDegree),
+    OnEnChange(IDC_POLY_X4, &CPolynomialDlg::OnChangeCoefficient),
+    OnEnChange(IDC_POLY_X3, &CPolynomialDlg::OnChangeCoefficient),
+    OnEnChange(IDC_POLY_X2, &CPolynomialDlg::OnChangeCoefficient),
+    OnEnChange(IDC_POLY_X, &CPolynomialDlg::OnChangeCoefficient),
+    OnEnChange(IDC_POLY_CONSTANT, &CPolynomialDlg::OnChangeCoefficient),
+};
+
+void CPolynomialDlg::DoDataExchange(CDataExchange* dx) {
+  CDialog::DoDataExchange(dx);
+  DDX_Control(dx, IDC_POLY_ROOTS_FRAME, rootsGroup_);
+  DDX_Control(dx, IDC_POLY_ROOTS, rootsBox_);
+  DDX_Control(dx, IDC_POLY_COEFFICIENT_FRAME, coefficientGroup_);
+  DDX_Control(dx, IDC_POLY_X4_LABEL, x4Label_);
+  DDX_Control(dx, IDC_POLY_X3_LABEL, x3Label_);
+  DDX_Control(dx, IDC_POLY_X2_LABEL, x2Label_);
+  DDX_Control(dx, IDC_POLY_X_LABEL, xLabel_);
+  DDX_Control(dx, IDC_POLY_EXPONENT_4, exponent4_);
+  DDX_Control(dx, IDC_POLY_EXPONENT_3, exponent3_);
+  DDX_Control(dx, IDC_POLY_EXPONENT_2, exponent2_);
+  DDX_Control(dx, IDC_POLY_EQUALS_LABEL, equalsLabel_);
+  DDX_Control(dx, IDC_POLY_CONSTANT, constantBox_);
+  DDX_Control(dx, IDC_POLY_X, xBox_);
+  DDX_Control(dx, IDC_POLY_X2, x2Box_);
+  DDX_Control(dx, IDC_POLY_X3, x3Box_);
+  DDX_Control(dx, IDC_POLY_X4, x4Box_);
+  DDX_Control(dx, IDC_POLY_DEGREE_LIST, degreeList_);
+
+  // Explicit positions keep the order although the list has the sort style.
+  for (int degree = kQuadratic; degree <= kQuartic; ++degree)
+    degreeList_.InsertString(degree, kDegreeNames[degree]);
+  HideCoefficientRow();
+  BlankCoefficientBoxes();
+  HideRoots();
+}
+
+void CPolynomialDlg::OnSelchangeDegree() {
+  selectedDegree = degreeList_.GetCurSel();
+  HideCoefficientRow();
+  BlankCoefficientBoxes();
+  HideRoots();
+  ShowWindows({&coefficientGroup_, &constantBox_, &xBox_, &x2Box_, &x2Label_, &xLabel_, &exponent2_,
+               &equalsLabel_},
+              SW_SHOW);
+  if (selectedDegree >= kCubic)
+    ShowWindows({&x3Box_, &x3Label_, &exponent3_}, SW_SHOW);
+  if (selectedDegree >= kQuartic)
+    ShowWindows({&x4Box_, &x4Label_, &exponent4_}, SW_SHOW);
+
+  switch (selectedDegree) {
+    case kQuadratic:
+      x2Box_.SetWindowText("1");
+      break;
+    case kCubic:
+      x3Box_.SetWindowText("1");
+      break;
+    case kQuartic:
+      x4Box_.SetWindowText("1");
+      break;
+  }
+}
+
+void CPolynomialDlg::OnChangeCoefficient() {
+  HideRoots();
+}
+
+void CPolynomialDlg::OnOK() {
+  selectedDegree = degreeList_.GetCurSel();
+  switch (selectedDegree) {
+    case kQuadratic:
+      CalculateQuadratic();
+      break;
+    case kCubic:
+      CalculateCubic();
+      break;
+    case kQuartic:
+      CalculateQuartic();
+      break;
+  }
+}
+
+void CPolynomialDlg::CalculateQuadratic() {
+  const std::string a = ReadThroughScratch(x2Box_, quadraticScratch);
+  const std::string b = ReadThroughScratch(xBox_, quadraticScratch);
+  const std::string c = ReadThroughScratch(constantBox_, quadraticScratch);
+  ApplyEffects(::CalculateQuadratic(a, b, c));
+}
+
+void CPolynomialDlg::CalculateCubic() {
+  const std::string a = ReadThroughScratch(x3Box_, solverScratch);
+  const std::string b = ReadThroughScratch(x2Box_, solverScratch);
+  const std::string c = ReadThroughScratch(xBox_, solverScratch);
+  const std::string d = ReadThroughScratch(constantBox_, solverScratch);
+  ApplyEffects(::CalculateCubic(a, b, c, d));
+}
+
+void CPolynomialDlg::CalculateQuartic() {
+  const std::string a4 = ReadThroughScratch(x4Box_, solverScratch);
+  const std::string a3 = ReadThroughScratch(x3Box_, solverScratch);
+  const std::string a2 = ReadThroughScratch(x2Box_, solverScratch);
+  const std::string a1 = ReadThroughScratch(xBox_, solverScratch);
+  const std::string a0 = ReadThroughScratch(constantBox_, solverScratch);
+  ApplyEffects(::CalculateQuartic(a4, a3, a2, a1, a0));
+}
+
+void CPolynomialDlg::ApplyEffects(const PolyEffects& effects) {
+  for (const PolyEffect& effect : effects) {
+    switch (effect.kind) {
+      case PolyEffect::Kind::Message:
+        // The box blocks until the user closes it; the calculation goes on after that.
+        solverScratch = CString(effect.text);
+        AfxMessageBox(solverScratch, 0, 0);
+        break;
+      case PolyEffect::Kind::ShowRoots:
+        solverScratch = CString(effect.text);
+        ShowWindows({&rootsGroup_, &rootsBox_}, SW_SHOW);
+        rootsBox_.SetWindowText(solverScratch);
+        break;
+      case PolyEffect::Kind::WriteBack:
+        // The dialog's own write is no edit by the user, so the roots stay visible.
+        Box(effect.box).SetWindowText(effect.text.c_str());
+        break;
+    }
+  }
+}
+
+void CPolynomialDlg::HideCoefficientRow() {
+  ShowWindows(
+      {&x4Box_, &x3Box_, &x2Box_, &xBox_, &constantBox_, &coefficientGroup_, &x4Label_, &x3Label_,
+       &x2Label_, &xLabel_, &exponent4_, &exponent3_, &exponent2_, &equalsLabel_},
+      SW_HIDE);
+}
+
+void CPolynomialDlg::BlankCoefficientBoxes() {
+  SetWindowTexts({&x4Box_, &x3Box_, &x2Box_, &xBox_, &constantBox_}, " ");
+}
+
+void CPolynomialDlg::HideRoots() {
+  ShowWindows({&rootsGroup_, &rootsBox_}, SW_HIDE);
+}
+
+CEdit& CPolynomialDlg::Box(CoefficientBox box) {
+  switch (box) {
+    case CoefficientBox::X4:
+      return x4Box_;
+    case CoefficientBox::X3:
+      return x3Box_;
+    case CoefficientBox::X2:
+      return x2Box_;
+    case CoefficientBox::X:
+      return xBox_;
+    case CoefficientBox::Constant:
+      break;
+  }
+  return constantBox_;
+}
