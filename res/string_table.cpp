@@ -1,1 +1,28 @@
-// Filled in as the resources are built.
+// The program's string table.
+
+#include <iterator>
+
+#include "res/resource.h"
+#include "res/resources.h"
+
+namespace {
+
+struct StringEntry {
+  unsigned id;
+  const char* text;
+};
+
+constexpr StringEntry kStringTable[] = {
+    {IDS_ABOUTBOX, "&About Quillet..."},
+};
+
+}  // namespace
+
+const char* FindString(unsigned id) {
+  for (const StringEntry& entry : kStringTable) {
+    if (entry.id == id) {
+      return entry.text;
+    }
+  }
+  return nullptr;
+}

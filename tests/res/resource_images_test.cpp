@@ -1,0 +1,136 @@
+// The icon and the bitmaps reach the program through ResourceImagePath alone; these tests
+// load them the way the dialogs do, from a statically linked resource library.
+
+#include <gtest/gtest.h>
+
+#include <QColor>
+#include <QIcon>
+#include <QImage>
+#include <QImageReader>
+#include <QPoint>
+#include <QString>
+#include <ostream>
+#include <vector>
+
+#include "res/resource.h"
+#include "res/resources.h"
+
+// Failures name colours as (red, green, blue, alpha).
+void PrintTo(const QColor& colour, std::ostream* out) {
+  *out << '(' << colour.red() << ", " << colour.green() << ", " << colour.blue() << ", "
+       << colour.alpha() << ')';
+}
+
+namespace {
+
+const QColor kNavy(0, 0, 128);
+const QColor kYellow(255, 255, 0);
+const QColor kBlack(0, 0, 0);
+const QColor kLightGrey(192, 192, 192);
+
+QString PathOf(unsigned id) {
+  return QString::fromStdString(ResourceImagePath(id));
+}
+
+// The pixels of `image` whose colour is neither `ink` nor `background`, as "(x, y)" texts.
+std::vector<QString> StrayPixels(const QImage& image, QColor ink, QColor background) {
+  std::vector<QString> stray;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      const QColor colour = image.pixelColor(x, y);
+      if (colour != ink && colour != background) {
+        stray.push_back(QString("(%1, %2)").arg(x).arg(y));
+      }
+    }
+  }
+  return stray;
+}
+
+struct BitmapCase {
+  unsigned id;
+  int width;
+  int height;
+  std::vector<QPoint> ink;    // pixels that the glyphs must cover
+  std::vector<QPoint> clear;  // pixels that tell this picture from a similar one
+};
+
+// Ink samples: the hat, the letter's stem or centre, the plus or equals sign. Clear samples
+// tell j-hat plus from j-hat, X from Y, and keep the margins free.
+const BitmapCase kBitmapCases[] = {
+    {IDB_J_HAT_PLUS, 24, 25, {{7, 2}, {8, 12}, {16, 12}}, {{0, 0}, {23, 24}}},
+    {IDB_I_HAT_PLUS, 25, 23, {{6, 3}, {7, 12}, {16, 12}}, {{0, 0}, {24, 22}}},
+    {IDB_J_HAT, 24, 25, {{7, 2}, {8, 12}, {4, 21}}, {{16, 12}, {16, 9}}},
+    {IDB_X_ARROW_EQUALS, 24, 25, {{9, 2}, {5, 14}, {1, 20}, {18, 12}, {18, 17}}, {{5, 20}}},
+    {IDB_Y_ARROW_EQUALS, 24, 25, {{9, 2}, {5, 14}, {5, 20}, {18, 12}, {18, 17}}, {{1, 20}}},
+    {IDB_I_HAT_PLUS_SPARE, 25, 23, {{6, 3}, {7, 12}, {16, 12}}, {{0, 0}, {24, 22}}},
+    {IDB_K_HAT, 24, 25, {{7, 2}, {8, 10}, {12, 11}, {12, 20}}, {{16, 12}, {0, 0}}},
+};
+
+TEST(ResourceImagesTest, EveryBitmapIsA16ColourPictureOfBlackGlyphsOnLightGrey) {
+  for (const BitmapCase& bitmap : kBitmapCases) {
+    SCOPED_TRACE(bitmap.id);
+    QImageReader reader(PathOf(bitmap.id));
+    EXPECT_EQ(reader.format(), "bmp");
+    const QImage image = reader.read();
+    ASSERT_FALSE(image.isNull()) << reader.errorString().toStdString();
+    EXPECT_EQ(image.size(), QSize(bitmap.width, bitmap.height));
+    EXPECT_EQ(image.colorCount(), 16);
+    for (QPoint point : bitmap.ink) {
+      EXPECT_EQ(image.pixelColor(point), kBlack) << point.x() << ", " << point.y();
+    }
+    for (QPoint point : bitmap.clear) {
+      EXPECT_EQ(image.pixelColor(point), kLightGrey) << point.x() << ", " << point.y();
+    }
+    EXPECT_TRUE(StrayPixels(image, kBlack, kLightGrey).empty());
+  }
+}
+
+TEST(ResourceImagesTest, SpareBitmapIsTheSamePictureAsIHatPlus) {
+  const QImage spare(PathOf(IDB_I_HAT_PLUS_SPARE));
+  const QImage used(PathOf(IDB_I_HAT_PLUS));
+  ASSERT_FALSE(spare.isNull());
+  EXPECT_EQ(spare, used);
+}
+
+struct IconCase {
+  int size;
+  std::vector<QPoint> arrows;  // the common point and the two tips
+  std::vector<QPoint> background;
+};
+
+const IconCase kIconCases[] = {
+    {32, {{3, 25}, {29, 25}, {29, 2}, {11, 18}}, {{0, 0}, {31, 31}, {3, 2}, {15, 28}}},
+    {16, {{1, 12}, {14, 12}, {14, 1}, {7, 6}}, {{0, 0}, {15, 15}, {1, 1}, {7, 14}}},
+};
+
+TEST(ResourceImagesTest, IconHoldsOpaqueYellowArrowsOnNavyInBothSizes) {
+  QImageReader reader(PathOf(IDR_MAINFRAME));
+  EXPECT_EQ(reader.format(), "ico");
+  EXPECT_EQ(reader.imageCount(), 2);
+  const QIcon icon(PathOf(IDR_MAINFRAME));
+  const QList<QSize> sizes = icon.availableSizes();
+  EXPECT_EQ(sizes.size(), 2);
+  EXPECT_TRUE(sizes.contains(QSize(32, 32)));
+  EXPECT_TRUE(sizes.contains(QSize(16, 16)));
+  for (const IconCase& size : kIconCases) {
+    SCOPED_TRACE(size.size);
+    const QImage image = icon.pixmap(size.size).toImage();
+    ASSERT_EQ(image.size(), QSize(size.size, size.size));
+    for (QPoint point : size.arrows) {
+      EXPECT_EQ(image.pixelColor(point), kYellow) << point.x() << ", " << point.y();
+    }
+    for (QPoint point : size.background) {
+      EXPECT_EQ(image.pixelColor(point), kNavy) << point.x() << ", " << point.y();
+    }
+    // A stray colour here would also catch a transparent pixel: pixelColor keeps the alpha.
+    EXPECT_TRUE(StrayPixels(image, kYellow, kNavy).empty());
+  }
+}
+
+TEST(ResourceImagesTest, IdsThatAreNoImageHaveNoPath) {
+  for (unsigned id : {IDD_MAIN_MENU, IDS_ABOUTBOX, 0u, 131u, 134u}) {
+    EXPECT_EQ(ResourceImagePath(id), "") << id;
+  }
+}
+
+}  // namespace
