@@ -10,6 +10,7 @@ packages=(
   fonts-liberation fonts-dejavu-core
   locales
   xvfb xauth xdotool x11-utils
+  libx11-dev libxtst-dev
 )
 
 missing=()

@@ -1,0 +1,125 @@
+#!/usr/bin/env bash
+# Measures how quickly Quillet starts and answers, on a private Xvfb display:
+#   - start-up: from starting BUILD_DIR/app/Quillet to the mapping of its main menu window,
+#   - resident memory (VmRSS) as soon as that window is mapped,
+#   - result: from pressing Enter in a calculator to the mapping of its result message box,
+# each the median of RUNS runs (at least 10; one more warm-up run is discarded), timed by
+# map_probe, a small X client built from map_probe.c into BUILD_DIR.
+#
+#   bench/startup/startup.sh BUILD_DIR
+#
+# Environment (defaults in brackets):
+#   RUNS [11]                   measured runs
+#   OPEN_KEYS ["Tab c"]         keys that open a calculator from the main menu: Tab moves from
+#                               "Exit" into the function list, "c" picks "Complex Numbers"
+#   PREPARE_KEYS ["Tab Tab Down"]  keys pressed in the calculator before the timed one: into
+#                               the operation list, and select an operation
+#   MEASURE_KEY [Return]        the timed key; Enter runs "Calculate"
+#   SETTLE_MS [300]             idle time before each group of keys
+#
+# Exit status: 0 when everything was measured and met its target, 1 when a measurement
+# failed, 2 on a usage error, 3 when a target was missed.
+set -euo pipefail
+
+readonly startup_target_ms=45
+readonly rss_target_kb=$((32 * 1024))
+readonly result_target_ms=16
+
+fail() {
+  echo "startup.sh: $*" >&2
+  exit 1
+}
+
+[ $# -eq 1 ] || {
+  echo "usage: $0 BUILD_DIR" >&2
+  exit 2
+}
+build_dir=$(cd "$1" && pwd) || exit 2
+program=$build_dir/app/Quillet
+runs=${RUNS:-11}
+[ -x "$program" ] || fail "no program at $program; build the Quillet target first"
+[ "$runs" -ge 10 ] 2>/dev/null || fail "RUNS must be a number of at least 10"
+for tool in cc Xvfb; do
+  command -v "$tool" >/dev/null || fail "$tool is missing (scripts/install-deps.sh installs it)"
+done
+
+here=$(cd "$(dirname "$0")" && pwd)
+probe=$build_dir/bench/startup/map_probe
+mkdir -p "$(dirname "$probe")"
+cc -std=c11 -O2 -Wall -Wextra -Werror -o "$probe" "$here/map_probe.c" -lX11 -lXtst ||
+  fail "cannot build map_probe (it needs libx11-dev and libxtst-dev)"
+
+scratch=$(mktemp -d)
+xvfb_pid=
+cleanup() {
+  if [ -n "$xvfb_pid" ]; then
+    kill "$xvfb_pid" 2>/dev/null || true
+    wait "$xvfb_pid" 2>/dev/null || true
+  fi
+  rm -rf "$scratch"
+}
+trap cleanup EXIT
+trap 'exit 1' INT TERM HUP
+
+# Xvfb picks a free display number itself and writes it to the descriptor once it accepts
+# clients, which tells both which display and when.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$scratch/display" \
+  2>"$scratch/xvfb.log" &
+xvfb_pid=$!
+for _ in $(seq 100); do
+  [ -s "$scratch/display" ] && break
+  kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb did not start: $(cat "$scratch/xvfb.log")"
+  sleep 0.1
+done
+[ -s "$scratch/display" ] || fail "Xvfb did not report its display within 10 s"
+
+display_number=$(head -n 1 "$scratch/display")
+export DISPLAY=:$display_number
+export QT_QPA_PLATFORM=xcb
+export XDG_RUNTIME_DIR=$scratch/runtime
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+unset WAYLAND_DISPLAY
+
+run_probe() {
+  "$probe" --settle "${SETTLE_MS:-300}" --open "${OPEN_KEYS:-Tab c}" \
+    --prepare "${PREPARE_KEYS:-Tab Tab Down}" --measure "${MEASURE_KEY:-Return}" \
+    -- "$program" >"$1" 2>>"$scratch/probe.log" || {
+    echo "startup.sh: map_probe failed:" >&2
+    cat "$scratch/probe.log" >&2
+    exit 1
+  }
+}
+
+run_probe "$scratch/warm-up"
+for run in $(seq "$runs"); do
+  run_probe "$scratch/run.$run"
+done
+
+# The values of one measurement across all runs, one a line.
+values() { cat "$scratch"/run.* | awk -v key="$1" '$1 == key { print $2 }'; }
+median() {
+  sort -n | awk '{ v[NR] = $1 }
+    END { if (NR % 2) print v[(NR + 1) / 2]; else printf "%.10g\n", (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+startup_ms=$(values startup_ms | median)
+rss_kb=$(values rss_kb | median)
+result_ms=$(values result_ms | median)
+
+missed=0
+report() { # name, median, unit, target
+  local verdict=met
+  awk -v value="$2" -v target="$4" 'BEGIN { exit !(value <= target) }' || {
+    verdict=MISSED
+    missed=1
+  }
+  printf '%-10s median %8s %s   target %s %s: %s\n' "$1" "$2" "$3" "$4" "$3" "$verdict"
+}
+echo "Quillet on Xvfb $DISPLAY, $runs runs after one warm-up"
+first_run=$scratch/run.1
+echo "timed windows: main \"$(sed -n 's/^startup_ms [^ ]* //p' "$first_run")\"," \
+  "calculator \"$(sed -n 's/^opened //p' "$first_run")\"," \
+  "result \"$(sed -n 's/^result_ms [^ ]* //p' "$first_run")\""
+report start-up "$startup_ms" ms "$startup_target_ms"
+report memory "$rss_kb" kB "$rss_target_kb"
+report result "$result_ms" ms "$result_target_ms"
+exit $((missed * 3))
