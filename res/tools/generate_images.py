@@ -37,8 +37,9 @@ class Canvas:
         self.rows = [[background] * width for _ in range(height)]
 
     def stamp(self, mask, left, top, ink):
-        if left < 0 or top < 0 or left + mask_width(mask) > len(self.rows[0]) or top + len(
-                mask) > len(self.rows):
+        fits_across = 0 <= left and left + mask_width(mask) <= len(self.rows[0])
+        fits_down = 0 <= top and top + len(mask) <= len(self.rows)
+        if not (fits_across and fits_down):
             raise ValueError(f"a {mask_width(mask)}x{len(mask)} mask at ({left}, {top}) leaves "
                              "the picture")
         for y, line in enumerate(mask):
