@@ -1,9 +1,13 @@
 #pragma once
 
+#include <memory>
+
 #include "winsys/controls.h"
 #include "winsys/cwnd.h"
+#include "winsys/message_map.h"
 
 class CDataExchange;
+class DialogWindow;
 
 // A modal dialog built from a dialog template of the program's resources.
 class CDialog : public CWnd {
@@ -14,7 +18,8 @@ class CDialog : public CWnd {
 
   // Builds the window and every control of the template afresh, runs OnInitDialog, disables
   // the owner (the parent, or else the application's main window), runs the modal loop,
-  // destroys the window and returns the code given to EndDialog.
+  // destroys the window and returns the code given to EndDialog (-1 if the template is
+  // missing or the dialog is already running).
   virtual INT_PTR DoModal();
   void EndDialog(int result);
 
@@ -26,17 +31,18 @@ class CDialog : public CWnd {
   // tab stop.
   virtual BOOL OnInitDialog();
   virtual void DoDataExchange(CDataExchange* dx);
-  // Id 1 and Enter: ends the dialog with IDOK.
+  // Id 1 and Enter: one data exchange from the controls, then ends the dialog with IDOK.
   virtual void OnOK();
   // Id 2, Escape and the close box: ends the dialog with IDCANCEL.
   virtual void OnCancel();
 
  private:
-  friend class DialogWindow;
+  friend void DDX_Control(CDataExchange* dx, int id, CWnd& control);
   UINT templateId_;
   CWnd* parent_;
-  struct Window;
-  std::unique_ptr<Window> window_;
+  std::unique_ptr<DialogWindow> window_;
+
+  DECLARE_MESSAGE_MAP(CDialog)
 };
 
 // The context of one data exchange.
@@ -48,5 +54,6 @@ class CDataExchange {
   CDialog* m_pDlgWnd;
 };
 
-// Attaches `control` to the dialog's child with identifier `id` for the life of the window.
+// Attaches `control` to the dialog's child with identifier `id` for the life of the window;
+// a wrapper already attached to that child stays as it is.
 void DDX_Control(CDataExchange* dx, int id, CWnd& control);

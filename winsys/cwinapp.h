@@ -10,6 +10,8 @@
 class CWinApp {
  public:
   CWinApp();
+  CWinApp(const CWinApp&) = delete;
+  CWinApp& operator=(const CWinApp&) = delete;
   virtual ~CWinApp();
 
   virtual BOOL InitInstance();
@@ -18,12 +20,20 @@ class CWinApp {
   // An icon of the program's resources (the icon lives as long as the program).
   HICON LoadIcon(UINT id) const;
   BOOL Enable3dControls();
-  // The help command: no help file is part of the program.
+  // The help command: no help file is part of the program, so it shows nothing.
   void OnHelp();
+
+  // Routes a command (a menu or accelerator identifier such as ID_HELP) that no window
+  // handled to the application's message map; FALSE when nothing handles it.
+  BOOL OnCmdMsg(UINT id, UINT code);
 
   // The application's title: the executable's file name without its extension.
   const char* m_pszAppName = "";
   CWnd* m_pMainWnd = nullptr;
+
+ protected:
+  // The application's message map; the base handles nothing.
+  virtual BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
 };
 
 CWinApp* AfxGetApp();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <type_traits>
 #include <variant>
 #include <vector>
 
@@ -16,10 +17,25 @@
 //   };
 template <class T>
 struct MessageMapEntry {
+  using Handler = std::variant<void (T::*)(), void (T::*)(UINT, LPARAM), HCURSOR (T::*)()>;
+
+  MessageMapEntry(UINT message, UINT code, int id, Handler handler)
+      : message(message), code(code), id(id), handler(handler) {}
+  // An entry whose handler is a base class's member, such as CWinApp::OnHelp in the map of
+  // the application class.
+  template <class Base>
+  requires(std::is_base_of_v<Base, T> && !std::is_same_v<Base, T>)
+      MessageMapEntry(const MessageMapEntry<Base>& entry)
+      : message(entry.message),
+        code(entry.code),
+        id(entry.id),
+        handler(
+            std::visit([](auto baseHandler) -> Handler { return baseHandler; }, entry.handler)) {}
+
   UINT message;  // WM_COMMAND, WM_SYSCOMMAND, WM_PAINT, WM_QUERYDRAGICON
   UINT code;     // for WM_COMMAND: the notification code (LBN_SELCHANGE, EN_CHANGE), else 0
   int id;        // for WM_COMMAND: the control or command identifier, else 0
-  std::variant<void (T::*)(), void (T::*)(UINT, LPARAM), HCURSOR (T::*)()> handler;
+  Handler handler;
 };
 
 template <class T>
@@ -63,20 +79,20 @@ MessageMapEntry<T> OnWmQueryDragIcon(HCURSOR (T::*handler)()) {
 }
 
 // In the class: declares the map and the routing override.
-#define DECLARE_MESSAGE_MAP(Class)                                                       \
- protected:                                                                              \
+#define DECLARE_MESSAGE_MAP(Class)                                                     \
+ protected:                                                                            \
   BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override; \
-                                                                                         \
- private:                                                                                \
+                                                                                       \
+ private:                                                                              \
   static const MessageMap<Class> messageMap_;
 
 // In the .cpp file: routes to the class's map first, then to the base class's, and starts
 // the table of entries.
-#define IMPLEMENT_MESSAGE_MAP(Class, Base)                                                \
-  BOOL Class::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {   \
-    return messageMap_.Dispatch(*this, message, wParam, lParam, result) ||              \
-           Base::OnWndMsg(message, wParam, lParam, result);                             \
-  }                                                                                       \
+#define IMPLEMENT_MESSAGE_MAP(Class, Base)                                            \
+  BOOL Class::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) { \
+    return messageMap_.Dispatch(*this, message, wParam, lParam, result) ||            \
+           Base::OnWndMsg(message, wParam, lParam, result);                           \
+  }                                                                                   \
   const MessageMap<Class> Class::messageMap_ =
 
 #include "winsys/message_map_impl.h"

@@ -26,6 +26,18 @@ struct CRect {
   int Height() const { return bottom - top; }
 };
 
+// The two halves of a message parameter: WM_COMMAND carries the control or command
+// identifier in the low word and the notification code in the high word.
+constexpr WPARAM MAKEWPARAM(unsigned low, unsigned high) {
+  return static_cast<WPARAM>((low & 0xFFFFu) | ((high & 0xFFFFu) << 16));
+}
+constexpr unsigned LOWORD(WPARAM value) {
+  return static_cast<unsigned>(value & 0xFFFFu);
+}
+constexpr unsigned HIWORD(WPARAM value) {
+  return static_cast<unsigned>((value >> 16) & 0xFFFFu);
+}
+
 inline constexpr int IDOK = 1;
 inline constexpr int IDCANCEL = 2;
 
@@ -42,12 +54,17 @@ inline constexpr UINT WM_SYSCOMMAND = 0x0112;
 inline constexpr WPARAM ICON_SMALL = 0;
 inline constexpr WPARAM ICON_BIG = 1;
 
+// A push button's click; also the code of a plain command (a menu or accelerator).
+inline constexpr UINT BN_CLICKED = 0;
 inline constexpr UINT LBN_SELCHANGE = 1;
 inline constexpr UINT EN_CHANGE = 0x0300;
 
 inline constexpr UINT LB_INSERTSTRING = 0x0181;
 inline constexpr UINT LB_RESETCONTENT = 0x0184;
 inline constexpr UINT LB_GETCURSEL = 0x0188;
+inline constexpr UINT LB_GETTEXT = 0x0189;
+inline constexpr UINT LB_GETTEXTLEN = 0x018A;
+inline constexpr UINT LB_GETCOUNT = 0x018B;
 inline constexpr int LB_ERR = -1;
 
 inline constexpr UINT MF_STRING = 0x0000;

@@ -1,0 +1,56 @@
+#include "winsys/cwinapp.h"
+
+#include "winsys/icon_resource.h"
+
+namespace {
+
+// Constant-initialised, so the application object may register itself from any static
+// constructor.
+CWinApp* theApplication = nullptr;
+
+}  // namespace
+
+CWinApp::CWinApp() {
+  theApplication = this;
+}
+
+CWinApp::~CWinApp() {
+  if (theApplication == this)
+    theApplication = nullptr;
+}
+
+BOOL CWinApp::InitInstance() {
+  return TRUE;
+}
+
+int CWinApp::ExitInstance() {
+  return 0;
+}
+
+HICON CWinApp::LoadIcon(UINT id) const {
+  return LoadIconResource(id);
+}
+
+BOOL CWinApp::Enable3dControls() {
+  // The classic style that the start-up chooses draws every control in 3-D already.
+  return TRUE;
+}
+
+void CWinApp::OnHelp() {}
+
+BOOL CWinApp::OnCmdMsg(UINT id, UINT code) {
+  LRESULT result = 0;
+  return OnWndMsg(WM_COMMAND, MAKEWPARAM(id, code), 0, &result);
+}
+
+BOOL CWinApp::OnWndMsg(UINT, WPARAM, LPARAM, LRESULT*) {
+  return FALSE;
+}
+
+CWinApp* AfxGetApp() {
+  return theApplication;
+}
+
+void AfxEnableControlContainer() {
+  // No control of the program is an ActiveX control, so there is no container to set up.
+}

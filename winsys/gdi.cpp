@@ -1,0 +1,36 @@
+#include "winsys/gdi.h"
+
+#include <QPainter>
+#include <QWidget>
+
+#include "winsys/icon_resource.h"
+
+CDC::CDC() = default;
+
+CDC::~CDC() = default;
+
+BOOL CDC::DrawIcon(int x, int y, HICON icon) {
+  if (!painter_ || !painter_->isActive() || !icon)
+    return FALSE;
+  const QSize size(GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON));
+  const qreal pixelRatio = painter_->device()->devicePixelRatioF();
+  painter_->drawPixmap(QPoint(x, y), icon->icon.pixmap(size, pixelRatio));
+  return TRUE;
+}
+
+CPaintDC::CPaintDC(CWnd* window) {
+  if (QWidget* widget = window->GetSafeHwnd())
+    painter_ = std::make_unique<QPainter>(widget);
+}
+
+CPaintDC::~CPaintDC() = default;
+
+int GetSystemMetrics(int index) {
+  switch (index) {
+    case SM_CXICON:
+    case SM_CYICON:
+      return 32;
+    default:
+      return 0;
+  }
+}

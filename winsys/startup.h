@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+// The start-up steps that the program (AfxWinMain) and the tests share, so that dialogs look
+// and behave the same in both.
+
+// Before the QApplication exists: no desktop theme plugin is loaded (a user's explicit
+// QT_QPA_PLATFORMTHEME still is), which keeps start-up short and the look the program's own.
+void PrepareQtStartup();
+
+// Once the QApplication exists: the classic Windows style and palette whatever the desktop,
+// the message boxes' font, and the "C" rules for numbers in the C library, which Qt has just
+// set from the user's locale.
+void ConfigureQtApplication();
+
+// The application's title: the file name of `executablePath` without its extension.
+std::string AppTitleFromExecutable(const char* executablePath);

@@ -1,0 +1,52 @@
+#include "winsys/system_menu.h"
+
+#include <QAction>
+
+#include "winsys/win_types.h"
+
+SystemMenu::SystemMenu(QWidget* window, bool canMinimize, bool canMaximize)
+    : window_(window), canMinimize_(canMinimize), canMaximize_(canMaximize), menu_(window) {
+  Revert();
+}
+
+BOOL SystemMenu::AppendMenu(UINT flags, UINT_PTR id, const char* text) {
+  if (flags & MF_SEPARATOR)
+    menu_.addSeparator();
+  else
+    AddCommand(static_cast<UINT>(id), QString::fromUtf8(text ? text : ""));
+  return TRUE;
+}
+
+UINT SystemMenu::Choose(const QPoint& position) {
+  // The commands a window in its present state cannot carry out are greyed, as on Windows.
+  const bool minimized = window_->isMinimized();
+  const bool maximized = window_->isMaximized();
+  for (QAction* action : menu_.actions()) {
+    switch (action->data().toUInt()) {
+      case SC_RESTORE:
+        action->setEnabled(minimized || maximized);
+        break;
+      case SC_MINIMIZE:
+        action->setEnabled(canMinimize_ && !minimized);
+        break;
+      case SC_MAXIMIZE:
+        action->setEnabled(canMaximize_ && !maximized);
+        break;
+    }
+  }
+  const QAction* chosen = menu_.exec(position);
+  return chosen ? chosen->data().toUInt() : 0;
+}
+
+void SystemMenu::Revert() {
+  menu_.clear();
+  AddCommand(SC_RESTORE, "&Restore");
+  AddCommand(SC_MINIMIZE, "Mi&nimize");
+  AddCommand(SC_MAXIMIZE, "Ma&ximize");
+  menu_.addSeparator();
+  AddCommand(SC_CLOSE, "&Close\tAlt+F4");
+}
+
+void SystemMenu::AddCommand(UINT id, const QString& text) {
+  menu_.addAction(text)->setData(id);
+}
