@@ -80,19 +80,20 @@ export XDG_RUNTIME_DIR=$scratch/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 unset WAYLAND_DISPLAY
 
-run_probe() {
+run_probe() { # the run's name, which is also its output file in the scratch folder
   "$probe" --settle "${SETTLE_MS:-300}" --open "${OPEN_KEYS:-Tab c}" \
     --prepare "${PREPARE_KEYS:-Tab Tab Down}" --measure "${MEASURE_KEY:-Return}" \
-    -- "$program" >"$1" 2>>"$scratch/probe.log" || {
-    echo "startup.sh: map_probe failed:" >&2
+    -- "$program" >"$scratch/$1" 2>"$scratch/probe.log" || {
+    echo "startup.sh: map_probe failed in $1:" >&2
     cat "$scratch/probe.log" >&2
+    kill -0 "$xvfb_pid" 2>/dev/null || echo "Xvfb has ended: $(cat "$scratch/xvfb.log")" >&2
     exit 1
   }
 }
 
-run_probe "$scratch/warm-up"
+run_probe warm-up
 for run in $(seq "$runs"); do
-  run_probe "$scratch/run.$run"
+  run_probe "run.$run"
 done
 
 # The values of one measurement across all runs, one a line.
