@@ -19,6 +19,11 @@ int ControlId(const QWidget* control) {
   return control->property(kControlIdProperty).toInt();
 }
 
+int TemplateIndex(const QWidget* control) {
+  const QVariant index = control->property(kTemplateIndexProperty);
+  return index.isValid() ? index.toInt() : -1;
+}
+
 QWidget* FindControl(const QWidget* dialog, int id) {
   // The children's order is their stacking order, which the group boxes change, so the
   // creation order decides between controls that share an identifier.

@@ -8,5 +8,7 @@ class QWidget;
 void TagControl(QWidget* control, int id, int templateIndex);
 // The control's identifier, or 0 for a widget that is not a dialog control.
 int ControlId(const QWidget* control);
+// The control's place in its template, or -1 for a widget that is not a dialog control.
+int TemplateIndex(const QWidget* control);
 // The first control of `dialog` in template order with identifier `id`, or null.
 QWidget* FindControl(const QWidget* dialog, int id);

@@ -10,13 +10,13 @@ CWinApp* theApplication = nullptr;
 
 }  // namespace
 
-CWinApp::CWinApp() {
+CWinApp::CWinApp() : previousApp_(theApplication) {
   theApplication = this;
 }
 
 CWinApp::~CWinApp() {
   if (theApplication == this)
-    theApplication = nullptr;
+    theApplication = previousApp_;
 }
 
 BOOL CWinApp::InitInstance() {

@@ -34,6 +34,11 @@ class CWinApp {
  protected:
   // The application's message map; the base handles nothing.
   virtual BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+
+ private:
+  // The application object that this one stands in for while it lives (tests make their
+  // own); the program has only one.
+  CWinApp* previousApp_;
 };
 
 CWinApp* AfxGetApp();
