@@ -17,13 +17,20 @@ std::string ResultTextV(const char* format, va_list args) {
   // Formatting switches this thread to the "C" locale for the call alone, so a comma-decimal
   // user locale never reaches the printed digits.
   const locale_t previous = uselocale(CLocale());
-  va_list count;
-  va_copy(count, args);
-  const int length = std::vsnprintf(nullptr, 0, format, count);
-  va_end(count);
-  std::string text(length > 0 ? static_cast<size_t>(length) : 0, '\0');
-  if (length > 0)
-    std::vsnprintf(text.data(), text.size() + 1, format, args);
+  // Every result text fits the buffer, so it is formatted once; only a longer text is
+  // formatted a second time, straight into a string of its length.
+  char buffer[512];
+  va_list again;
+  va_copy(again, args);
+  const int length = std::vsnprintf(buffer, sizeof buffer, format, args);
+  std::string text;
+  if (length > 0 && static_cast<size_t>(length) < sizeof buffer) {
+    text.assign(buffer, static_cast<size_t>(length));
+  } else if (length > 0) {
+    text.resize(static_cast<size_t>(length));
+    std::vsnprintf(text.data(), text.size() + 1, format, again);
+  }
+  va_end(again);
   uselocale(previous);
   return text;
 }
