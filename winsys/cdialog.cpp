@@ -25,6 +25,7 @@ class DisabledOwner {
     if (!owner_)
       return;
     owner_->setEnabled(true);
+    owner_->activateWindow();
     if (focus_)
       focus_->setFocus(Qt::ActiveWindowFocusReason);
   }

@@ -31,6 +31,8 @@ int ListBoxControl::CurrentSelection() const {
 
 std::optional<int> ListBoxControl::NavigationTarget(int key) const {
   const int last = count() - 1;
+  if (last < 0)
+    return std::nullopt;
   const int caret = currentRow() >= 0 ? currentRow() : 0;
   const int page = std::max(1, viewport()->height() / std::max(1, sizeHintForRow(0)) - 1);
   switch (key) {
@@ -54,10 +56,8 @@ std::optional<int> ListBoxControl::NavigationTarget(int key) const {
 void ListBoxControl::keyPressEvent(QKeyEvent* event) {
   const int before = CurrentSelection();
   if (const std::optional<int> target = NavigationTarget(event->key())) {
-    if (*target >= 0) {
-      setCurrentRow(*target, QItemSelectionModel::ClearAndSelect);
-      scrollToItem(item(*target));
-    }
+    setCurrentRow(*target, QItemSelectionModel::ClearAndSelect);
+    scrollToItem(item(*target));
     event->accept();
   } else {
     QListWidget::keyPressEvent(event);

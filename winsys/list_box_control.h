@@ -39,7 +39,8 @@ class ListBoxControl : public QListWidget {
                                                        const QEvent* event) const override;
 
  private:
-  // The position a navigation key moves the caret to, or nullopt for other keys.
+  // The position a navigation key moves the caret to, or nullopt for other keys and in an
+  // empty list.
   std::optional<int> NavigationTarget(int key) const;
   void NotifyIfChangedFrom(int before);
 
