@@ -8,6 +8,8 @@ class CCalculatorApp : public CWinApp {
  public:
   // Returns FALSE always, so that the framework ends the program after the main menu.
   BOOL InitInstance() override;
+
+  DECLARE_MESSAGE_MAP(CCalculatorApp)
 };
 
 extern CCalculatorApp theApp;

@@ -1,0 +1,72 @@
+#include "tests/app/dialog_driving.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+
+#include "tests/support/modal_driver.h"
+#include "tests/support/widget_actions.h"
+
+namespace app_test {
+
+using test_support::Control;
+
+bool IsShown(int id) {
+  const QWidget* control = Control(id);
+  return control && control->isVisible();
+}
+
+std::set<int> ShownAmong(std::initializer_list<int> ids) {
+  std::set<int> shown;
+  for (const int id : ids) {
+    if (IsShown(id))
+      shown.insert(id);
+  }
+  return shown;
+}
+
+std::string TextIn(int id) {
+  return test_support::TextOf(Control(id));
+}
+
+void Retype(int id, const QString& text) {
+  QWidget* box = Control(id);
+  test_support::PressKey(box, Qt::Key_A, Qt::ControlModifier);
+  if (text.isEmpty())
+    test_support::PressKey(box, Qt::Key_Delete);
+  else
+    test_support::TypeInto(box, text);
+}
+
+std::vector<ModalSeen> ModalsDuring(const std::function<void()>& step) {
+  std::vector<ModalSeen> seen;
+  const QPointer<QWidget> base = QApplication::activeModalWidget();
+  QTimer watcher;
+  QObject::connect(&watcher, &QTimer::timeout, [&seen, &base] {
+    QWidget* top = QApplication::activeModalWidget();
+    if (!top || top == base || !top->isVisible())
+      return;
+    ModalSeen window{top->windowTitle().toStdString(), {}};
+    if (auto* box = qobject_cast<QMessageBox*>(top)) {
+      window.text = box->text().toStdString();
+      test_support::CloseMessageBox(box, test_support::CloseWith::kEnter);
+    } else {
+      QTest::keyClick(top, Qt::Key_Escape);
+    }
+    seen.push_back(window);
+  });
+  watcher.start(5);
+  step();
+  return seen;
+}
+
+std::vector<std::string> MessagesDuring(const std::function<void()>& step) {
+  std::vector<std::string> texts;
+  for (const ModalSeen& window : ModalsDuring(step))
+    texts.push_back(window.text);
+  return texts;
+}
+
+}  // namespace app_test

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <functional>
+#include <initializer_list>
+#include <set>
+#include <string>
+#include <vector>
+
+#include <QString>
+
+// What the calculator tests do to the running dialog beyond the shared test support: read the
+// visibility and texts of its controls, retype a box, and watch the windows a step opens.
+
+namespace app_test {
+
+// Whether control `id` of the active dialog is shown.
+bool IsShown(int id);
+// The ids among `ids` whose controls the active dialog shows.
+std::set<int> ShownAmong(std::initializer_list<int> ids);
+// The text of control `id` of the active dialog.
+std::string TextIn(int id);
+
+// Replaces the text of box `id` as a person does: selects all of it and types over it, or
+// deletes it when `text` is empty.
+void Retype(int id, const QString& text);
+
+// A modal window that opened while a step ran.
+struct ModalSeen {
+  std::string caption;
+  std::string text;  // a message box's text; empty for a dialog
+  bool operator==(const ModalSeen&) const = default;
+};
+
+// Runs `step` and returns, in order, every modal window that opened over the current one
+// meanwhile. Each is closed as soon as it is read: a message box with Enter, a dialog with
+// Escape.
+std::vector<ModalSeen> ModalsDuring(const std::function<void()>& step);
+// The texts of the message boxes that `step` raised, in order.
+std::vector<std::string> MessagesDuring(const std::function<void()>& step);
+
+}  // namespace app_test

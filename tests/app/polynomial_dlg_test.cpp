@@ -1,0 +1,350 @@
+// The Roots of Polynomials calculator driven as a person would: choosing a degree, typing
+// coefficients, pressing Enter, reading the Roots box and the messages.
+
+#include <gtest/gtest.h>
+#include <QApplication>
+#include <QClipboard>
+#include <QTest>
+#include <array>
+
+#include "poly/polynomial_dlg.h"
+#include "res/resource.h"
+#include "tests/app/dialog_driving.h"
+#include "tests/support/modal_driver.h"
+#include "tests/support/widget_actions.h"
+
+using namespace app_test;
+using namespace test_support;
+
+namespace {
+
+enum Degree { kQuadratic, kCubic, kQuartic };
+
+// The coefficient boxes from the x^4 term to the constant.
+constexpr std::array<int, 5> kBoxes = {IDC_POLY_X4, IDC_POLY_X3, IDC_POLY_X2, IDC_POLY_X,
+                                       IDC_POLY_CONSTANT};
+constexpr int kLabels[] = {IDC_POLY_X4_LABEL,   IDC_POLY_X3_LABEL,    IDC_POLY_X2_LABEL,
+                           IDC_POLY_X_LABEL,    IDC_POLY_EXPONENT_4,  IDC_POLY_EXPONENT_3,
+                           IDC_POLY_EXPONENT_2, IDC_POLY_EQUALS_LABEL};
+
+std::set<int> ShownCoefficientRow() {
+  return ShownAmong({IDC_POLY_COEFFICIENT_FRAME, IDC_POLY_X4, IDC_POLY_X3, IDC_POLY_X2, IDC_POLY_X,
+                     IDC_POLY_CONSTANT, IDC_POLY_X4_LABEL, IDC_POLY_X3_LABEL, IDC_POLY_X2_LABEL,
+                     IDC_POLY_X_LABEL, IDC_POLY_EXPONENT_4, IDC_POLY_EXPONENT_3,
+                     IDC_POLY_EXPONENT_2, IDC_POLY_EQUALS_LABEL});
+}
+
+bool RootsShown() {
+  const bool frame = IsShown(IDC_POLY_ROOTS_FRAME);
+  EXPECT_EQ(frame, IsShown(IDC_POLY_ROOTS)) << "the Roots box and its group part ways";
+  return frame;
+}
+
+void ChooseDegree(Degree degree) {
+  ClickListEntry(Control(IDC_POLY_DEGREE_LIST), degree);
+}
+
+// Types the coefficients given (from x^4 down; null leaves a box as it is) and presses Enter
+// in the constant box. Returns the messages the calculation raised.
+std::vector<std::string> Calculate(const std::array<const char*, 5>& coefficients) {
+  for (size_t i = 0; i < kBoxes.size(); ++i) {
+    if (coefficients[i])
+      Retype(kBoxes[i], coefficients[i]);
+  }
+  return MessagesDuring([] { PressKey(Control(IDC_POLY_CONSTANT), Qt::Key_Return); });
+}
+
+struct RootsCase {
+  const char* name;
+  Degree degree;
+  std::array<const char*, 5> coefficients;
+  std::vector<std::string> messages;
+  const char* roots;  // null: the Roots box stays hidden
+  const char* xBoxAfter;
+  const char* constantBoxAfter;
+};
+
+const RootsCase kRootsCases[] = {
+    {"QuadraticRealRoots",
+     kQuadratic,
+     {nullptr, nullptr, "1", "-3", "2"},
+     {},
+     " Two Real Roots: \r\n\r\n x1 =            2 \r\n x2 =            1",
+     "-3",
+     "2"},
+    {"QuadraticConjugatePairWithPositiveImaginaryPartFirst",
+     kQuadratic,
+     {nullptr, nullptr, "-1", "2", "-5"},
+     {},
+     " Two Complex Roots: \r\n\r\n x1 =            1 + j (           2) \r\n\r\n"
+     " x2 =            1 -  j (           2) ",
+     "2",
+     "-5"},
+    {"QuadraticEmptyXBoxIsWrittenBackAndRootsStayShown",
+     kQuadratic,
+     {nullptr, nullptr, "1", "", "1"},
+     {},
+     " Two Complex Roots: \r\n\r\n x1 =           -0 + j (           1) \r\n\r\n"
+     " x2 =           -0 -  j (           1) ",
+     "0.",
+     "1"},
+    {"QuadraticSmallRootSurvivesCancellation",
+     kQuadratic,
+     {nullptr, nullptr, "1", "1e8", "1"},
+     {},
+     " Two Real Roots: \r\n\r\n x1 =       -1e-08 \r\n x2 =       -1e+08",
+     "1e8",
+     "1"},
+    {"QuadraticWithoutLeadingCoefficientIsAnInputError",
+     kQuadratic,
+     {nullptr, nullptr, "", "", ""},
+     {"\n Input Error \n"},
+     nullptr,
+     "0.",
+     "0."},
+    {"CubicThreeRealRoots",
+     kCubic,
+     {nullptr, "1", "-6", "11", "-6"},
+     {},
+     "Complex Roots \r\n\r\n X1 =           3 + j (           0) \r\n\r\n"
+     " X2 =           1 + j (           0) \r\n\r\n X3 =           2 + j (           0) ",
+     "11",
+     "-6"},
+    {"PureCubicListsItsRealRootSecond",
+     kCubic,
+     {nullptr, "1", "0", "0", "1"},
+     {},
+     "Complex Roots \r\n\r\n X1 =         0.5 + j (     0.86603) \r\n\r\n"
+     " X2 =          -1 + j (           0) \r\n\r\n X3 =         0.5 + j (    -0.86603) ",
+     "0",
+     "1"},
+    {"CubicNegativeTripleRootIsShownWithoutError",
+     kCubic,
+     {nullptr, "1", "3", "3", "1"},
+     {},
+     "Complex Roots \r\n\r\n X1 =          -1 + j (           0) \r\n\r\n"
+     " X2 =          -1 + j (           0) \r\n\r\n X3 =          -1 + j (           0) ",
+     "3",
+     "1"},
+    {"CubicWithVanishingCardanoTermSolvesWithoutDivisionErrors",
+     kCubic,
+     {nullptr, "1", "3", "3", "2"},
+     {},
+     "Complex Roots \r\n\r\n X1 =        -0.5 + j (    -0.86603) \r\n\r\n"
+     " X2 =        -0.5 + j (     0.86603) \r\n\r\n X3 =          -2 + j (           0) ",
+     "3",
+     "2"},
+    {"CubicPrefilledLeadingOneAloneHasTripleRootZero",
+     kCubic,
+     {nullptr, nullptr, nullptr, nullptr, nullptr},
+     {},
+     "Complex Roots \r\n\r\n X1 =           0 + j (           0) \r\n\r\n"
+     " X2 =           0 + j (           0) \r\n\r\n X3 =           0 + j (           0) ",
+     " ",
+     " "},
+    {"CubicWithoutLeadingCoefficientIsRefused",
+     kCubic,
+     {nullptr, "1e-9", "1", "2", "3"},
+     {"\n Error: the X^3 coefficient must be non-zero. \n"},
+     nullptr,
+     "2",
+     "3"},
+    {"QuarticBiquadratic",
+     kQuartic,
+     {"1", "0", "-5", "0", "4"},
+     {},
+     "Complex Roots \r\n\r\n X1 =           1 + j (           0) \r\n\r\n"
+     " X2 =          -1 + j (           0) \r\n\r\n X3 =           2 + j (           0) \r\n\r\n"
+     " X4 =          -2 + j (           0)",
+     "0",
+     "4"},
+    {"QuarticFourthRootsKeepTheirLeadingBlankAndNegativeZero",
+     kQuartic,
+     {"1", "0", "0", "0", "-16"},
+     {},
+     " Complex Roots \r\n\r\n X1 =           2 + j (           0) \r\n\r\n"
+     " X2 =           0 + j (           2) \r\n\r\n X3 =          -2 + j (           0) \r\n\r\n"
+     " X4 =          -0 + j (          -2)",
+     "0",
+     "-16"},
+    {"QuarticWithTripleRootInItsResolventSolvesWithoutDivisionErrors",
+     kQuartic,
+     {"1", "0", "-6", "8", "-3"},
+     {},
+     "Complex Roots \r\n\r\n X1 =           1 + j (           0) \r\n\r\n"
+     " X2 =           1 + j (           0) \r\n\r\n X3 =           1 + j (           0) \r\n\r\n"
+     " X4 =          -3 + j (           0)",
+     "8",
+     "-3"},
+    {"QuarticWithoutLeadingCoefficientIsRefused",
+     kQuartic,
+     {"0", "1", "2", "3", "4"},
+     {"\n Error: the X^4 coefficient must be non-zero. \n"},
+     nullptr,
+     "3",
+     "4"},
+};
+
+void PrintTo(const RootsCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
+class PolynomialRoots : public testing::TestWithParam<RootsCase> {};
+
+TEST_P(PolynomialRoots, ShowsTheRootsOrTheMessagesOfItsDegree) {
+  const RootsCase& c = GetParam();
+  CPolynomialDlg dialog;
+  RunModal(dialog, [&] {
+    ChooseDegree(c.degree);
+    EXPECT_EQ(Calculate(c.coefficients), c.messages);
+    EXPECT_EQ(RootsShown(), c.roots != nullptr);
+    if (c.roots) {
+      EXPECT_EQ(TextIn(IDC_POLY_ROOTS), c.roots);
+    }
+    EXPECT_EQ(TextIn(IDC_POLY_X), c.xBoxAfter);
+    EXPECT_EQ(TextIn(IDC_POLY_CONSTANT), c.constantBoxAfter);
+    EXPECT_EQ(ActiveDialog(), dialog.GetSafeHwnd()) << "Enter closed the calculator";
+  });
+}
+
+INSTANTIATE_TEST_SUITE_P(ThroughTheDialog, PolynomialRoots, testing::ValuesIn(kRootsCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(PolynomialDialog, OpensWithTheDegreeListAloneAndCalculateDoesNothing) {
+  CPolynomialDlg dialog;
+  RunModal(dialog, [] {
+    QWidget* list = Control(IDC_POLY_DEGREE_LIST);
+    EXPECT_EQ(EntriesOf(list), (std::vector<std::string>{"quadratic", "cubic", "quartic"}));
+    EXPECT_EQ(SelectionOf(list), -1);
+    EXPECT_TRUE(ShownCoefficientRow().empty());
+    EXPECT_FALSE(RootsShown());
+    for (const int box : kBoxes)
+      EXPECT_EQ(TextIn(box), " ");
+    EXPECT_TRUE(MessagesDuring([] { PressKey(ActiveDialog(), Qt::Key_Return); }).empty());
+    EXPECT_TRUE(MessagesDuring([] { Click(Control(IDOK)); }).empty());
+    EXPECT_TRUE(ShownCoefficientRow().empty());
+    EXPECT_FALSE(RootsShown());
+  });
+}
+
+TEST(PolynomialDialog, EachDegreeShowsItsBoxesWithTheLeadingOne) {
+  const struct {
+    Degree degree;
+    std::set<int> shown;
+    int leadingBox;
+  } cases[] = {
+      {kQuadratic,
+       {IDC_POLY_COEFFICIENT_FRAME, IDC_POLY_X2, IDC_POLY_X, IDC_POLY_CONSTANT, IDC_POLY_X2_LABEL,
+        IDC_POLY_X_LABEL, IDC_POLY_EXPONENT_2, IDC_POLY_EQUALS_LABEL},
+       IDC_POLY_X2},
+      {kCubic,
+       {IDC_POLY_COEFFICIENT_FRAME, IDC_POLY_X3, IDC_POLY_X2, IDC_POLY_X, IDC_POLY_CONSTANT,
+        IDC_POLY_X3_LABEL, IDC_POLY_X2_LABEL, IDC_POLY_X_LABEL, IDC_POLY_EXPONENT_3,
+        IDC_POLY_EXPONENT_2, IDC_POLY_EQUALS_LABEL},
+       IDC_POLY_X3},
+      {kQuartic,
+       {IDC_POLY_COEFFICIENT_FRAME, IDC_POLY_X4, IDC_POLY_X3, IDC_POLY_X2, IDC_POLY_X,
+        IDC_POLY_CONSTANT, IDC_POLY_X4_LABEL, IDC_POLY_X3_LABEL, IDC_POLY_X2_LABEL,
+        IDC_POLY_X_LABEL, IDC_POLY_EXPONENT_4, IDC_POLY_EXPONENT_3, IDC_POLY_EXPONENT_2,
+        IDC_POLY_EQUALS_LABEL},
+       IDC_POLY_X4},
+  };
+  CPolynomialDlg dialog;
+  RunModal(dialog, [&] {
+    // From quartic down to quadratic and back up, so that every change hides what the
+    // degree before showed.
+    for (const Degree degree : {kQuartic, kQuadratic, kCubic, kQuartic, kCubic, kQuadratic}) {
+      const auto& expected = cases[degree];
+      SCOPED_TRACE(degree);
+      ChooseDegree(degree);
+      EXPECT_EQ(ShownCoefficientRow(), expected.shown);
+      for (const int box : kBoxes)
+        EXPECT_EQ(TextIn(box), box == expected.leadingBox ? "1" : " ");
+    }
+    const char* labels[] = {"X    +", "X     +", "X    +", "X  +", "4", "3", "2", "= 0"};
+    for (size_t i = 0; i < std::size(kLabels); ++i)
+      EXPECT_EQ(TextIn(kLabels[i]), labels[i]);
+  });
+}
+
+TEST(PolynomialDialog, ANewDegreeDiscardsTypedCoefficientsAndHidesTheRoots) {
+  CPolynomialDlg dialog;
+  RunModal(dialog, [] {
+    ChooseDegree(kQuadratic);
+    ASSERT_TRUE(Calculate({nullptr, nullptr, "2", "5", "-3"}).empty());
+    ASSERT_TRUE(RootsShown());
+    ChooseDegree(kQuartic);
+    EXPECT_FALSE(RootsShown());
+    EXPECT_EQ(TextIn(IDC_POLY_X4), "1");
+    for (const int box : {IDC_POLY_X3, IDC_POLY_X2, IDC_POLY_X, IDC_POLY_CONSTANT})
+      EXPECT_EQ(TextIn(box), " ");
+  });
+}
+
+TEST(PolynomialDialog, TypingIntoAnyCoefficientBoxHidesTheRootsUntilTheNextCalculate) {
+  CPolynomialDlg dialog;
+  RunModal(dialog, [] {
+    ChooseDegree(kQuartic);
+    for (const int box : kBoxes) {
+      SCOPED_TRACE(box);
+      ASSERT_TRUE(Calculate({nullptr, nullptr, nullptr, nullptr, "-1"}).empty());
+      ASSERT_TRUE(RootsShown());
+      TypeInto(Control(box), "0");
+      EXPECT_FALSE(RootsShown());
+    }
+  });
+}
+
+TEST(PolynomialDialog, TheWriteBacksWaitUntilTheInputErrorIsClosed) {
+  CPolynomialDlg dialog;
+  RunModal(dialog, [] {
+    ChooseDegree(kQuadratic);
+    Retype(IDC_POLY_X2, "");
+    QWidget* xBox = Control(IDC_POLY_X);
+    std::string caption, xBoxWhileShown;
+    OnNextModal([&](QWidget* box) {
+      caption = box->windowTitle().toStdString();
+      xBoxWhileShown = TextOf(xBox);
+      CloseMessageBox(box, CloseWith::kOkButton);
+    });
+    PressKey(xBox, Qt::Key_Return);
+    EXPECT_EQ(caption, "Quillet");
+    EXPECT_EQ(xBoxWhileShown, " ");
+    EXPECT_EQ(TextIn(IDC_POLY_X), "0.");
+  });
+}
+
+TEST(PolynomialDialog, TheRootsCanBeSelectedAndCopied) {
+  CPolynomialDlg dialog;
+  RunModal(dialog, [] {
+    ChooseDegree(kQuadratic);
+    ASSERT_TRUE(Calculate({nullptr, nullptr, "1", "-3", "2"}).empty());
+    QApplication::clipboard()->clear();
+    QWidget* roots = Control(IDC_POLY_ROOTS);
+    PressKey(roots, Qt::Key_A, Qt::ControlModifier);
+    PressKey(roots, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text().toStdString(),
+              " Two Real Roots: \n\n x1 =            2 \n x2 =            1");
+  });
+}
+
+TEST(PolynomialDialog, EscapeTheCloseBoxAndReturnToMainMenuCloseItAndItReopensFresh) {
+  const std::function<void()> closers[] = {
+      [] { PressKey(ActiveDialog(), Qt::Key_Escape); },
+      [] { ActiveDialog()->close(); },
+      [] { Click(Control(IDCANCEL)); },
+  };
+  CPolynomialDlg dialog;
+  for (const auto& close : closers) {
+    const INT_PTR result = RunModal(dialog, [&] {
+      EXPECT_EQ(SelectionOf(Control(IDC_POLY_DEGREE_LIST)), -1);
+      EXPECT_TRUE(ShownCoefficientRow().empty());
+      ChooseDegree(kCubic);
+      ASSERT_TRUE(Calculate({nullptr, "2", "0", "-8", "0"}).empty());
+      close();
+    });
+    EXPECT_EQ(result, IDCANCEL);
+  }
+}
+
+}  // namespace

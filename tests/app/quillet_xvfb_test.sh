@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# Starts the real program on its own Xvfb display and uses it from the keyboard as a person
+# would: opens Roots of Polynomials from the main menu, solves a cubic, provokes the
+# leading-coefficient message, closes everything with Escape and expects a clean exit.
+# Usage: quillet_xvfb_test.sh PATH_TO_QUILLET
+set -euo pipefail
+source "$(dirname "$0")/x_session.sh"
+run_under_xvfb "$@"
+
+program=$1
+"$program" &
+pid=$!
+trap 'kill "$pid" 2>/dev/null || true' EXIT
+
+main_menu=$(wait_for_window "Quillet Calculator, Version 1.4")
+
+# "Exit" holds the focus; Tab moves into the function list, and End selects its last entry,
+# which opens that calculator at once.
+press_keys "$main_menu" Tab End
+polynomial=$(wait_for_window "Roots of Polynomials")
+[ "$(window_title "$polynomial")" = "Roots of Polynomials" ] || fail "wrong calculator title"
+
+# "Calculate" holds the focus; past "Return to Main Menu" comes the degree list. Home picks
+# "quadratic", Down "cubic", whose X^3 box is prefilled with 1.
+press_keys "$polynomial" Tab Tab Home Down
+# Into the X^2, X and constant boxes: x^3 - 6x^2 + 11x - 6, whose roots are 1, 2 and 3.
+press_keys "$polynomial" Tab Tab
+type_text "$polynomial" "-6"
+press_keys "$polynomial" Tab
+type_text "$polynomial" "11"
+press_keys "$polynomial" Tab
+type_text "$polynomial" "-6"
+press_keys "$polynomial" Return
+# Real roots come without any message box.
+sleep 0.3
+! xdotool search --onlyvisible --name "^Quillet\$" >/dev/null 2>&1 ||
+  fail "solving x^3 - 6x^2 + 11x - 6 raised a message"
+
+# Back to the X^3 box: a zero leading coefficient is refused in a message box titled with
+# the program's name.
+press_keys "$polynomial" shift+Tab shift+Tab shift+Tab
+type_text "$polynomial" "0"
+press_keys "$polynomial" Return
+message=$(wait_for_window "Quillet")
+press_keys "$message" Return
+wait_until_closed "Quillet"
+
+# Enter calculated without closing the calculator; Escape closes it.
+xdotool search --onlyvisible --name "^Roots of Polynomials\$" >/dev/null ||
+  fail "Enter closed the calculator"
+press_keys "$polynomial" Escape
+wait_until_closed "Roots of Polynomials"
+
+# Back in the main menu, Escape ends the program.
+press_keys "$main_menu" Escape
+wait_for_exit "$pid"
+trap - EXIT
+[ "$exit_status" -eq 0 ] || fail "the program exited with status $exit_status"
+echo "PASS: the program ran under Xvfb and exited with status 0"

@@ -1,0 +1,73 @@
+# Helpers for driving the real program on an X display as a person would: wait for its
+# windows by title, give them the focus and press keys. Sourced by the Xvfb test and by the
+# screenshot script; every wait has a deadline, so a missing window fails instead of hanging.
+
+# Runs the calling script again inside its own Xvfb server unless it already has one.
+run_under_xvfb() {
+  if [ -z "${QUILLET_XVFB:-}" ]; then
+    exec env QUILLET_XVFB=1 xvfb-run --auto-servernum \
+      --server-args="-screen 0 1280x1024x24 -nolisten tcp" bash "$0" "$@"
+  fi
+  # The program must talk to the X server, whatever the caller's environment asks for.
+  export QT_QPA_PLATFORM=xcb
+}
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+# Prints the id of the visible window titled exactly $1, waiting up to $2 seconds (10).
+wait_for_window() {
+  local title=$1 deadline=$((SECONDS + ${2:-10})) id
+  while [ $SECONDS -lt $deadline ]; do
+    id=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -n 1)
+    if [ -n "$id" ]; then
+      echo "$id"
+      return 0
+    fi
+    sleep 0.05
+  done
+  fail "no window titled '$title' appeared"
+}
+
+# Waits up to $2 seconds (10) until no visible window is titled exactly $1.
+wait_until_closed() {
+  local title=$1 deadline=$((SECONDS + ${2:-10}))
+  while [ $SECONDS -lt $deadline ]; do
+    xdotool search --onlyvisible --name "^${title}\$" >/dev/null 2>&1 || return 0
+    sleep 0.05
+  done
+  fail "the window titled '$title' did not close"
+}
+
+# Gives window $1 the keyboard focus and presses the keys that follow (xdotool key names).
+press_keys() {
+  local id=$1
+  shift
+  xdotool windowfocus --sync "$id"
+  xdotool key --delay 30 "$@"
+}
+
+# Gives window $1 the keyboard focus and types text $2 into its focused control.
+type_text() {
+  xdotool windowfocus --sync "$1"
+  xdotool type --delay 30 -- "$2"
+}
+
+# The title of window $1.
+window_title() {
+  xdotool getwindowname "$1"
+}
+
+# Waits up to $2 seconds (10) for process $1, a child of this shell, to end, and leaves its
+# exit status in exit_status.
+wait_for_exit() {
+  local pid=$1 deadline=$((SECONDS + ${2:-10}))
+  while kill -0 "$pid" 2>/dev/null; do
+    [ $SECONDS -lt $deadline ] || fail "process $pid did not end"
+    sleep 0.05
+  done
+  exit_status=0
+  wait "$pid" || exit_status=$?
+}
