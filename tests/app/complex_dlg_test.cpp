@@ -78,13 +78,8 @@ TEST_P(ComplexResults, ShowTheOperationsResultInAMessageBox) {
   CComplexDlg dialog;
   RunModal(dialog, [&] {
     ClickListEntry(Control(IDC_CPX_OPERATION_LIST), c.operation);
-    for (size_t i = 0; i < kBoxes.size(); ++i) {
-      if (c.boxes[i])
-        Retype(kBoxes[i], c.boxes[i]);
-    }
-    const MessageBoxSeen box = ExpectMessageBox([] { Click(Control(IDOK)); });
-    EXPECT_EQ(box.caption, "Quillet");
-    EXPECT_EQ(box.text, c.result);
+    RetypeBoxes(kBoxes, c.boxes);
+    EXPECT_EQ(ResultOfCalculate(), c.result);
   });
 }
 
@@ -102,6 +97,8 @@ TEST(ComplexDialog, OpensWithZerosAndTheElevenOperationsNoneSelected) {
     EXPECT_EQ(SelectionOf(Control(IDC_CPX_OPERATION_LIST)), -1);
     for (const int box : kBoxes)
       EXPECT_EQ(TextIn(box), "0");
+    EXPECT_TRUE(UnnamedAmong(kBoxes).empty());
+    EXPECT_TRUE(UnnamedAmong(std::array{IDC_CPX_OPERATION_LIST}).empty());
     EXPECT_EQ(MessagesDuring([] { Click(Control(IDOK)); }),
               std::vector<std::string>{"Please select calculation type. "});
   });
@@ -151,13 +148,8 @@ TEST(ComplexDialog, TheResultCanBeCopiedFromItsMessageBox) {
 }
 
 TEST(ComplexDialog, ClosingAndReopeningStartsAgainFromZerosAndNoSelection) {
-  const std::function<void()> closers[] = {
-      [] { PressKey(Control(IDC_CPX_Y_IMAG), Qt::Key_Escape); },
-      [] { ActiveDialog()->close(); },
-      [] { Click(Control(IDCANCEL)); },
-  };
   CComplexDlg dialog;
-  for (const auto& close : closers) {
+  for (const auto& leave : kWaysToLeaveACalculator) {
     const INT_PTR result = RunModal(dialog, [&] {
       EXPECT_EQ(SelectionOf(Control(IDC_CPX_OPERATION_LIST)), -1);
       EXPECT_EQ(EntriesOf(Control(IDC_CPX_OPERATION_LIST)).size(), 11u);
@@ -165,7 +157,7 @@ TEST(ComplexDialog, ClosingAndReopeningStartsAgainFromZerosAndNoSelection) {
         EXPECT_EQ(TextIn(box), "0");
       ClickListEntry(Control(IDC_CPX_OPERATION_LIST), kProduct);
       Retype(IDC_CPX_Y_IMAG, "8");
-      close();
+      leave();
     });
     EXPECT_EQ(result, IDCANCEL);
   }

@@ -1,5 +1,6 @@
 #include "tests/app/dialog_driving.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QMessageBox>
 #include <QPointer>
@@ -8,6 +9,7 @@
 
 #include "tests/support/modal_driver.h"
 #include "tests/support/widget_actions.h"
+#include "winsys/win_types.h"
 
 namespace app_test {
 
@@ -27,6 +29,15 @@ std::set<int> ShownAmong(std::initializer_list<int> ids) {
   return shown;
 }
 
+std::set<int> UnnamedAmong(std::span<const int> ids) {
+  std::set<int> unnamed;
+  for (const int id : ids) {
+    if (const QWidget* control = Control(id); control && control->accessibleName().isEmpty())
+      unnamed.insert(id);
+  }
+  return unnamed;
+}
+
 std::string TextIn(int id) {
   return test_support::TextOf(Control(id));
 }
@@ -39,6 +50,26 @@ void Retype(int id, const QString& text) {
   else
     test_support::TypeInto(box, text);
 }
+
+void RetypeBoxes(std::span<const int> boxes, std::span<const char* const> texts) {
+  for (size_t i = 0; i < boxes.size() && i < texts.size(); ++i) {
+    if (texts[i])
+      Retype(boxes[i], texts[i]);
+  }
+}
+
+std::string ResultOfCalculate() {
+  const test_support::MessageBoxSeen box =
+      test_support::ExpectMessageBox([] { test_support::Click(Control(IDOK)); });
+  EXPECT_EQ(box.caption, "Quillet");
+  return box.text;
+}
+
+const std::function<void()> kWaysToLeaveACalculator[3] = {
+    [] { test_support::PressKey(test_support::ActiveDialog(), Qt::Key_Escape); },
+    [] { test_support::ActiveDialog()->close(); },
+    [] { test_support::Click(Control(IDCANCEL)); },
+};
 
 std::vector<ModalSeen> ModalsDuring(const std::function<void()>& step) {
   std::vector<ModalSeen> seen;

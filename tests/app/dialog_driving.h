@@ -3,6 +3,7 @@
 #include <functional>
 #include <initializer_list>
 #include <set>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -17,12 +18,24 @@ namespace app_test {
 bool IsShown(int id);
 // The ids among `ids` whose controls the active dialog shows.
 std::set<int> ShownAmong(std::initializer_list<int> ids);
+// The ids among `ids` whose controls have no accessible name for screen readers.
+std::set<int> UnnamedAmong(std::span<const int> ids);
 // The text of control `id` of the active dialog.
 std::string TextIn(int id);
 
 // Replaces the text of box `id` as a person does: selects all of it and types over it, or
 // deletes it when `text` is empty.
 void Retype(int id, const QString& text);
+
+// Retypes each box whose text is given, in order; a null text leaves its box as it is.
+void RetypeBoxes(std::span<const int> boxes, std::span<const char* const> texts);
+
+// Presses Calculate, expects one message box captioned with the program's name, closes it
+// and returns its text.
+std::string ResultOfCalculate();
+
+// The ways a person leaves a calculator: Escape, its close box and "Return to Main Menu".
+extern const std::function<void()> kWaysToLeaveACalculator[3];
 
 // A modal window that opened while a step ran.
 struct ModalSeen {

@@ -13,6 +13,7 @@
 #include "tests/app/dialog_driving.h"
 #include "tests/support/modal_driver.h"
 #include "tests/support/widget_actions.h"
+#include "winsys/icon_resource.h"
 
 using namespace app_test;
 using namespace test_support;
@@ -21,7 +22,6 @@ namespace {
 
 const std::vector<std::string> kFunctions = {"Vectors", "Complex Numbers", "Roots of Polynomials"};
 const ModalSeen kAboutBox = {"About Quillet", ""};
-const QColor kIconBackground(0, 0, 128);
 
 void ExpectFreshList() {
   EXPECT_EQ(EntriesOf(Control(IDC_FUNCTION_LIST)), kFunctions);
@@ -44,15 +44,18 @@ std::vector<std::string> PressInSystemMenu(Qt::Key key) {
   return entries;
 }
 
-// The top left of the area of `image` painted in `colour`, or (-1, -1).
-QPoint FirstPixelOf(const QImage& image, const QColor& colour) {
-  for (int y = 0; y < image.height(); ++y) {
-    for (int x = 0; x < image.width(); ++x) {
-      if (image.pixelColor(x, y) == colour)
-        return {x, y};
+// Whether `image` shows the program's icon with its top left at `at`, as far as the icon lies
+// inside the image.
+bool ShowsIconAt(const QImage& image, QPoint at) {
+  const QImage icon = AfxGetApp()->LoadIcon(IDR_MAINFRAME)->icon.pixmap(32, 32).toImage();
+  for (int y = 0; y < icon.height(); ++y) {
+    for (int x = 0; x < icon.width(); ++x) {
+      const QPoint pixel = at + QPoint(x, y);
+      if (image.rect().contains(pixel) && image.pixelColor(pixel) != icon.pixelColor(x, y))
+        return false;
     }
   }
-  return {-1, -1};
+  return true;
 }
 
 TEST(MainMenu, OpensWithItsCaptionAndThreeUnselectedEntriesAndExitFocused) {
@@ -60,6 +63,7 @@ TEST(MainMenu, OpensWithItsCaptionAndThreeUnselectedEntriesAndExitFocused) {
   RunModal(mainMenu, [] {
     EXPECT_EQ(ActiveDialog()->windowTitle().toStdString(), "Quillet Calculator, Version 1.4");
     ExpectFreshList();
+    EXPECT_TRUE(UnnamedAmong(std::array{IDC_FUNCTION_LIST}).empty());
     EXPECT_EQ(QApplication::focusWidget(), Control(IDCANCEL));
   });
 }
@@ -202,7 +206,9 @@ TEST(MainMenu, MinimizedItDrawsItsIconCentredByIntegerDivision) {
       painted = QImage(window->size(), QImage::Format_RGB32);
       window->render(&painted);
     });
-    EXPECT_EQ(FirstPixelOf(painted, kIconBackground), drawnAt);
+    EXPECT_TRUE(ShowsIconAt(painted, drawnAt));
+    // One pixel off is told apart, so the truncated -1 / 2 of a 30 pixel client is seen.
+    EXPECT_FALSE(ShowsIconAt(painted, drawnAt - QPoint(1, 1)));
   }
 }
 

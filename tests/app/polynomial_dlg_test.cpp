@@ -47,10 +47,7 @@ void ChooseDegree(Degree degree) {
 // Types the coefficients given (from x^4 down; null leaves a box as it is) and presses Enter
 // in the constant box. Returns the messages the calculation raised.
 std::vector<std::string> Calculate(const std::array<const char*, 5>& coefficients) {
-  for (size_t i = 0; i < kBoxes.size(); ++i) {
-    if (coefficients[i])
-      Retype(kBoxes[i], coefficients[i]);
-  }
+  RetypeBoxes(kBoxes, coefficients);
   return MessagesDuring([] { PressKey(Control(IDC_POLY_CONSTANT), Qt::Key_Return); });
 }
 
@@ -220,6 +217,8 @@ TEST(PolynomialDialog, OpensWithTheDegreeListAloneAndCalculateDoesNothing) {
     EXPECT_FALSE(RootsShown());
     for (const int box : kBoxes)
       EXPECT_EQ(TextIn(box), " ");
+    EXPECT_TRUE(UnnamedAmong(kBoxes).empty());
+    EXPECT_TRUE(UnnamedAmong(std::array{IDC_POLY_DEGREE_LIST, IDC_POLY_ROOTS}).empty());
     EXPECT_TRUE(MessagesDuring([] { PressKey(ActiveDialog(), Qt::Key_Return); }).empty());
     EXPECT_TRUE(MessagesDuring([] { Click(Control(IDOK)); }).empty());
     EXPECT_TRUE(ShownCoefficientRow().empty());
@@ -329,19 +328,14 @@ TEST(PolynomialDialog, TheRootsCanBeSelectedAndCopied) {
 }
 
 TEST(PolynomialDialog, EscapeTheCloseBoxAndReturnToMainMenuCloseItAndItReopensFresh) {
-  const std::function<void()> closers[] = {
-      [] { PressKey(ActiveDialog(), Qt::Key_Escape); },
-      [] { ActiveDialog()->close(); },
-      [] { Click(Control(IDCANCEL)); },
-  };
   CPolynomialDlg dialog;
-  for (const auto& close : closers) {
+  for (const auto& leave : kWaysToLeaveACalculator) {
     const INT_PTR result = RunModal(dialog, [&] {
       EXPECT_EQ(SelectionOf(Control(IDC_POLY_DEGREE_LIST)), -1);
       EXPECT_TRUE(ShownCoefficientRow().empty());
       ChooseDegree(kCubic);
       ASSERT_TRUE(Calculate({nullptr, "2", "0", "-8", "0"}).empty());
-      close();
+      leave();
     });
     EXPECT_EQ(result, IDCANCEL);
   }

@@ -49,42 +49,20 @@ std::set<int> ShownControls() {
 }
 
 const std::set<int> kShownWithoutDimension = {IDOK, IDCANCEL, IDC_VEC_DIMENSION_LIST};
-const std::set<int> kShownInTwoDimensions = {IDOK,
-                                             IDCANCEL,
-                                             IDC_VEC_DIMENSION_LIST,
-                                             IDC_VEC_OPERATION_FRAME,
-                                             IDC_VEC_OPERATION_LIST,
-                                             IDC_VEC_DATA_FRAME,
-                                             IDC_VEC_X_ARROW,
-                                             IDC_VEC_Y_ARROW,
-                                             IDC_VEC_X1,
-                                             IDC_VEC_X2,
-                                             IDC_VEC_Y1,
-                                             IDC_VEC_Y2,
-                                             IDC_VEC_X_I_HAT_PLUS,
-                                             IDC_VEC_Y_I_HAT_PLUS,
-                                             IDC_VEC_X_J_HAT,
-                                             IDC_VEC_Y_J_HAT};
-const std::set<int> kShownInThreeDimensions = {IDOK,
-                                               IDCANCEL,
-                                               IDC_VEC_DIMENSION_LIST,
-                                               IDC_VEC_OPERATION_FRAME,
-                                               IDC_VEC_OPERATION_LIST,
-                                               IDC_VEC_DATA_FRAME,
-                                               IDC_VEC_X_ARROW,
-                                               IDC_VEC_Y_ARROW,
-                                               IDC_VEC_X1,
-                                               IDC_VEC_X2,
-                                               IDC_VEC_X3,
-                                               IDC_VEC_Y1,
-                                               IDC_VEC_Y2,
-                                               IDC_VEC_Y3,
-                                               IDC_VEC_X_I_HAT_PLUS,
-                                               IDC_VEC_Y_I_HAT_PLUS,
-                                               IDC_VEC_X_J_HAT_PLUS,
-                                               IDC_VEC_Y_J_HAT_PLUS,
-                                               IDC_VEC_X_K_HAT,
-                                               IDC_VEC_Y_K_HAT};
+
+// What either dimension shows besides what the dialog opens with, and what each adds.
+std::set<int> ShownInDimension(Dimension dimension) {
+  std::set<int> shown = kShownWithoutDimension;
+  shown.insert({IDC_VEC_OPERATION_FRAME, IDC_VEC_OPERATION_LIST, IDC_VEC_DATA_FRAME,
+                IDC_VEC_X_ARROW, IDC_VEC_Y_ARROW, IDC_VEC_X1, IDC_VEC_X2, IDC_VEC_Y1, IDC_VEC_Y2,
+                IDC_VEC_X_I_HAT_PLUS, IDC_VEC_Y_I_HAT_PLUS});
+  if (dimension == kThreeDimensions)
+    shown.insert({IDC_VEC_X3, IDC_VEC_Y3, IDC_VEC_X_J_HAT_PLUS, IDC_VEC_Y_J_HAT_PLUS,
+                  IDC_VEC_X_K_HAT, IDC_VEC_Y_K_HAT});
+  else
+    shown.insert({IDC_VEC_X_J_HAT, IDC_VEC_Y_J_HAT});
+  return shown;
+}
 
 void ChooseDimension(Dimension dimension) {
   ClickListEntry(Control(IDC_VEC_DIMENSION_LIST), dimension);
@@ -160,13 +138,8 @@ TEST_P(VectorResults, ShowTheOperationsResultInAMessageBox) {
   RunModal(dialog, [&] {
     ChooseDimension(c.dimension);
     ChooseOperation(c.operation);
-    for (size_t i = 0; i < kBoxes.size(); ++i) {
-      if (c.boxes[i])
-        Retype(kBoxes[i], c.boxes[i]);
-    }
-    const MessageBoxSeen box = ExpectMessageBox([] { Click(Control(IDOK)); });
-    EXPECT_EQ(box.caption, "Quillet");
-    EXPECT_EQ(box.text, c.result);
+    RetypeBoxes(kBoxes, c.boxes);
+    EXPECT_EQ(ResultOfCalculate(), c.result);
   });
 }
 
@@ -183,6 +156,8 @@ TEST(VectorDialog, OpensWithTheDimensionListAloneAndAsksForADimension) {
                                         "X cross Y", "Angle between X and Y"}));
     EXPECT_EQ(SelectionOf(Control(IDC_VEC_DIMENSION_LIST)), -1);
     EXPECT_EQ(SelectionOf(Control(IDC_VEC_OPERATION_LIST)), -1);
+    EXPECT_TRUE(UnnamedAmong(kBoxes).empty());
+    EXPECT_TRUE(UnnamedAmong(std::array{IDC_VEC_DIMENSION_LIST, IDC_VEC_OPERATION_LIST}).empty());
     EXPECT_EQ(PressCalculate(), std::vector<std::string>{"Please select dimension."});
   });
 }
@@ -199,11 +174,11 @@ TEST(VectorDialog, EachDimensionShowsItsBoxesAndUnitVectorPictures) {
   CVectorDlg dialog;
   RunModal(dialog, [] {
     ChooseDimension(kThreeDimensions);
-    EXPECT_EQ(ShownControls(), kShownInThreeDimensions);
+    EXPECT_EQ(ShownControls(), ShownInDimension(kThreeDimensions));
     ChooseDimension(kTwoDimensions);
-    EXPECT_EQ(ShownControls(), kShownInTwoDimensions);
+    EXPECT_EQ(ShownControls(), ShownInDimension(kTwoDimensions));
     ChooseDimension(kThreeDimensions);
-    EXPECT_EQ(ShownControls(), kShownInThreeDimensions);
+    EXPECT_EQ(ShownControls(), ShownInDimension(kThreeDimensions));
   });
 }
 
@@ -240,21 +215,22 @@ TEST(VectorDialog, EnterInABoxCalculatesAndEscapeCloses) {
 
 TEST(VectorDialog, ReopeningStartsAgainWithoutDimensionAndWithZeros) {
   CVectorDlg dialog;
-  RunModal(dialog, [] {
-    ChooseDimension(kThreeDimensions);
-    ChooseOperation(kSum);
-    Retype(IDC_VEC_X3, "5");
-    Click(Control(IDCANCEL));
-  });
-  RunModal(dialog, [] {
-    EXPECT_EQ(ShownControls(), kShownWithoutDimension);
-    EXPECT_EQ(SelectionOf(Control(IDC_VEC_DIMENSION_LIST)), -1);
-    EXPECT_EQ(SelectionOf(Control(IDC_VEC_OPERATION_LIST)), -1);
-    EXPECT_EQ(EntriesOf(Control(IDC_VEC_DIMENSION_LIST)).size(), 2u);
-    EXPECT_EQ(EntriesOf(Control(IDC_VEC_OPERATION_LIST)).size(), 7u);
-    for (const int box : kBoxes)
-      EXPECT_EQ(TextIn(box), "0");
-  });
+  for (const auto& leave : kWaysToLeaveACalculator) {
+    const INT_PTR result = RunModal(dialog, [&] {
+      EXPECT_EQ(ShownControls(), kShownWithoutDimension);
+      EXPECT_EQ(SelectionOf(Control(IDC_VEC_DIMENSION_LIST)), -1);
+      EXPECT_EQ(SelectionOf(Control(IDC_VEC_OPERATION_LIST)), -1);
+      EXPECT_EQ(EntriesOf(Control(IDC_VEC_DIMENSION_LIST)).size(), 2u);
+      EXPECT_EQ(EntriesOf(Control(IDC_VEC_OPERATION_LIST)).size(), 7u);
+      for (const int box : kBoxes)
+        EXPECT_EQ(TextIn(box), "0");
+      ChooseDimension(kThreeDimensions);
+      ChooseOperation(kSum);
+      Retype(IDC_VEC_X3, "5");
+      leave();
+    });
+    EXPECT_EQ(result, IDCANCEL);
+  }
 }
 
 }  // namespace
