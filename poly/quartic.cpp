@@ -1,0 +1,173 @@
+// Evaluation order is part of the contract: every expression keeps the grouping written
+// here, and every power is taken with pow, so that each printed digit is reproduced.
+//
+// A value is small when |x| < kZeroThreshold or it is not a number, and it exceeds the
+// threshold when |x| > kZeroThreshold; a magnitude of exactly the threshold is neither.
+
+#include "poly/quartic.h"
+
+#include <cmath>
+#include <span>
+
+#include "common/field_number.h"
+#include "poly/complex_arithmetic.h"
+#include "poly/cube_roots.h"
+#include "poly/root_polish.h"
+#include "poly/roots_text.h"
+
+namespace {
+
+const char kLeadingCoefficientError[] = "\n Error: the X^4 coefficient must be non-zero. \n";
+
+// Below this fraction of the largest resolvent root, the smallest has lost too many digits
+// to the others to be used for a square root that s3 then depends on.
+constexpr double kTinyResolventRoot = 1e-5;
+
+// The five coefficients as read, from x^4 down to the constant.
+using Coefficients = std::span<const double, 5>;
+
+bool IsSmall(double x) {
+  return std::isnan(x) || std::fabs(x) < kZeroThreshold;
+}
+
+Complex Negated(Complex z) {
+  return {-z.re, -z.im};
+}
+
+// Loads CubicWork with x^3 + b*x^2 + c*x + d and solves it: the pure form when b and c are
+// small and d exceeds the threshold, Cardano's method for every other cubic, so that the
+// roots read back are always this cubic's.
+void SolveMonicCubic(double b, double c, double d) {
+  CubicWork.a = 1.0;
+  CubicWork.b = b;
+  CubicWork.c = c;
+  CubicWork.d = d;
+  if (IsSmall(CubicWork.b) && IsSmall(CubicWork.c) && std::fabs(CubicWork.d) > kZeroThreshold)
+    SolvePureCubic();
+  else
+    SolveCubic();
+}
+
+// Shifts the roots y of the depressed quartic back to x = y - h, refines them on the quartic
+// as read and shows them cleaned up.
+void ShowShiftedRoots(const Complex (&y)[4], double h, Coefficients coefficients,
+                      PolyEffects& effects) {
+  Complex roots[4];
+  for (int k = 0; k < 4; ++k)
+    roots[k] = {y[k].re - h, y[k].im};
+  PolishRoots(coefficients, roots);
+  CleanUpRoots(roots);
+  effects.push_back({PolyEffect::Kind::ShowRoots, QuarticRootsText(roots, LeadingBlank::No)});
+}
+
+// y^4 + p*y^2 + q*y = 0: y = 0 and the roots of y^3 + p*y + q = 0.
+void SolveWithoutConstant(double p, double q, double h, Coefficients coefficients,
+                          PolyEffects& effects) {
+  SolveMonicCubic(0.0, p, q);
+  const Complex y[4] = {{0.0, 0.0}, CubicWork.x1, CubicWork.x2, CubicWork.x3};
+  ShowShiftedRoots(y, h, coefficients, effects);
+}
+
+// y^4 + p*y^2 + r = 0 as a quadratic in y^2: the square roots of its two roots z1, z2.
+void SolveBiquadratic(double p, double r, double h, Coefficients coefficients,
+                      PolyEffects& effects) {
+  const double discriminant = std::pow(p, 2.0) - 4 * r;
+  Complex z1, z2;
+  if (discriminant >= 0) {
+    z1 = {((-p) - std::sqrt(discriminant)) / 2, 0.0};
+    z2 = {(std::sqrt(discriminant) + (-p)) / 2, 0.0};
+  } else {
+    z1 = {-p / 2, -(std::sqrt(std::fabs(discriminant)) / 2)};
+    z2 = {-p / 2, std::sqrt(std::fabs(discriminant)) / 2};
+  }
+  const Complex w1 = PolarRoot(z1, 0.25, 2);
+  const Complex w3 = PolarRoot(z2, 0.25, 2);
+  const Complex y[4] = {w1, Negated(w1), w3, Negated(w3)};
+  ShowShiftedRoots(y, h, coefficients, effects);
+}
+
+// The general depressed quartic through Euler's resolvent cubic, whose roots are the squares
+// of s1, s2, s3 with s1*s2*s3 = -q/8; the roots are the sums of the s under four sign patterns.
+void SolveThroughResolvent(double p, double q, double r, double h, Coefficients coefficients,
+                           PolyEffects& effects) {
+  SolveMonicCubic(p / 2, (std::pow(p, 2.0) - 4 * r) / 16, -std::pow(q, 2.0) / 64);
+  // s3 comes from dividing by s1*s2, which suits the smallest resolvent root best: it has the
+  // fewest correct digits, while the quotient gives it from q with all of them. So when x1 or
+  // x2 is the smallest and tiny beside the largest, x3 takes its place; any two of the three
+  // roots give the same four sums.
+  Complex z1 = CubicWork.x1, z2 = CubicWork.x2;
+  const double m1 = Modulus(z1), m2 = Modulus(z2), m3 = Modulus(CubicWork.x3);
+  const double smaller = std::fmin(m1, m2);
+  if (smaller < m3 && smaller < kTinyResolventRoot * std::fmax(m1, std::fmax(m2, m3)))
+    (m1 <= m2 ? z1 : z2) = CubicWork.x3;
+  const Complex s1 = PolarRoot(z1, 0.25, 2);
+  const Complex s2 = PolarRoot(z2, 0.25, 2);
+  Complex product = Product(s1, s2);
+  product = {product.re * 8, product.im * 8};
+  const double norm = SquaredModulus(product);
+  const Complex t = RealOverComplex(q, product, norm);
+  // The quotient is sound however small s1*s2 is, short of zero or an overflow.
+  if (norm == 0 || std::isnan(norm))
+    effects.push_back({PolyEffect::Kind::Message, "Complex division error."});
+  const Complex s3{t.re * (-1), t.im * (-1)};
+  const Complex y[4] = {
+      {(s1.re + s2.re) + s3.re, (s1.im + s2.im) + s3.im},
+      {(s1.re - s2.re) - s3.re, (s1.im - s2.im) - s3.im},
+      {(-s1.re + s2.re) - s3.re, (-s1.im + s2.im) - s3.im},
+      {(-s1.re - s2.re) + s3.re, (-s1.im - s2.im) + s3.im},
+  };
+  ShowShiftedRoots(y, h, coefficients, effects);
+}
+
+}  // namespace
+
+PolyEffects CalculateQuartic(std::string_view a4_text, std::string_view a3_text,
+                             std::string_view a2_text, std::string_view a1_text,
+                             std::string_view a0_text) {
+  const double coefficients[5] = {FieldNumber(a4_text), FieldNumber(a3_text), FieldNumber(a2_text),
+                                  FieldNumber(a1_text), FieldNumber(a0_text)};
+  const auto [a4, a3, a2, a1, a0] = coefficients;
+  PolyEffects effects;
+
+  // The two degenerate forms come before the leading coefficient is tested, and are shown
+  // as computed, without refinement or clean-up.
+  const bool leading_not_small = std::fabs(a4) >= kZeroThreshold;
+  const bool middle_small = IsSmall(a3) && IsSmall(a2) && IsSmall(a1);
+  if (leading_not_small && middle_small && IsSmall(a0)) {
+    const Complex zeros[4] = {};
+    effects.push_back({PolyEffect::Kind::ShowRoots, QuarticRootsText(zeros, LeadingBlank::Yes)});
+    return effects;
+  }
+  if (leading_not_small && middle_small && std::fabs(a0) >= kZeroThreshold) {
+    // x^4 = w: its principal fourth root, turned by a quarter three times.
+    const double w = -(a0 / a4);
+    Complex roots[4];
+    roots[0] = PolarRoot({w, 0.0}, 0.125, 4);
+    for (int k = 1; k < 4; ++k)
+      roots[k] = Product(roots[k - 1], {0.0, 1.0});
+    effects.push_back({PolyEffect::Kind::ShowRoots, QuarticRootsText(roots, LeadingBlank::Yes)});
+    return effects;
+  }
+  if (!(std::fabs(a4) > kZeroThreshold)) {
+    effects.push_back({PolyEffect::Kind::Message, kLeadingCoefficientError});
+    return effects;
+  }
+
+  // x^4 + a*x^3 + b*x^2 + c*x + d = 0, then x = y - h removes the cubic term.
+  const double a = a3 / a4, b = a2 / a4, c = a1 / a4, d = a0 / a4;
+  const double p = b - std::pow(a, 2.0) * 3 / 8;
+  const double q = (std::pow(a, 3.0) / 8 + c) - a * b / 2;
+  const double r = (std::pow(a, 2.0) * b / 16 + (d - std::pow(a, 4.0) / 256 * 3)) - a * c / 4;
+  const double h = a / 4;
+
+  // Both special routes run when both apply, and the second text replaces the first.
+  const bool without_constant = IsSmall(r);
+  const bool biquadratic = IsSmall(q);
+  if (without_constant)
+    SolveWithoutConstant(p, q, h, coefficients, effects);
+  if (biquadratic)
+    SolveBiquadratic(p, r, h, coefficients, effects);
+  if (!without_constant && !biquadratic)
+    SolveThroughResolvent(p, q, r, h, coefficients, effects);
+  return effects;
+}

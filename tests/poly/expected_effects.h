@@ -1,0 +1,107 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "poly/cubic.h"
+#include "poly/poly_effects.h"
+#include "poly/quadratic.h"
+#include "poly/quartic.h"
+
+// The polynomial solvers' effects, written down as the user reads them. Numbers are the exact
+// texts printf gives; these helpers only right-align them and put the fixed words around them.
+
+// The coefficient boxes from a list such as "1 _ -4", "_" standing for an empty box.
+inline std::vector<std::string> Boxes(const std::string& list) {
+  std::istringstream words(list);
+  std::vector<std::string> boxes;
+  for (std::string word; words >> word;)
+    boxes.push_back(word == "_" ? "" : word);
+  return boxes;
+}
+
+// The solver of the degree that the number of boxes gives.
+inline PolyEffects Calculate(const std::vector<std::string>& b) {
+  if (b.size() == 3)
+    return CalculateQuadratic(b[0], b[1], b[2]);
+  if (b.size() == 4)
+    return CalculateCubic(b[0], b[1], b[2], b[3]);
+  return CalculateQuartic(b[0], b[1], b[2], b[3], b[4]);
+}
+
+inline std::string RightAligned(const std::string& number, size_t width) {
+  return std::string(width > number.size() ? width - number.size() : 0, ' ') + number;
+}
+
+inline std::string RealQuadratic(const char* x1, const char* x2) {
+  return " Two Real Roots: \r\n\r\n x1 = " + RightAligned(x1, 12) +
+         " \r\n x2 = " + RightAligned(x2, 12);
+}
+
+inline std::string ComplexQuadratic(const char* re, const char* im) {
+  return " Two Complex Roots: \r\n\r\n x1 = " + RightAligned(re, 12) + " + j (" +
+         RightAligned(im, 12) + ") \r\n\r\n x2 = " + RightAligned(re, 12) + " -  j (" +
+         RightAligned(im, 12) + ") ";
+}
+
+// "Complex Roots" and a " \r\n\r\n Xk = re + j ( im)" for each root of a list such as
+// "2 0; -1 1.7321", real and imaginary part of each root in turn.
+inline std::string RootLines(const std::string& list) {
+  std::istringstream parts(list);
+  std::string text = "Complex Roots", re, im;
+  for (int k = 1; parts >> re >> im; ++k) {
+    if (!im.empty() && im.back() == ';')
+      im.pop_back();
+    text += " \r\n\r\n X" + std::to_string(k) + " = " + RightAligned(re, 11) + " + j ( " +
+            RightAligned(im, 11) + ")";
+  }
+  return text;
+}
+
+// The cubic's text ends in a blank; the degenerate quartics' starts with one.
+inline std::string CubicRoots(const std::string& list) {
+  return RootLines(list) + " ";
+}
+inline std::string QuarticRoots(const std::string& list) {
+  return RootLines(list);
+}
+inline std::string DegenerateQuarticRoots(const std::string& list) {
+  return " " + RootLines(list);
+}
+
+inline PolyEffect Shown(const std::string& text) {
+  return {PolyEffect::Kind::ShowRoots, text};
+}
+inline PolyEffect Message(const char* text) {
+  return {PolyEffect::Kind::Message, text};
+}
+inline PolyEffect ZeroWrittenInto(CoefficientBox box) {
+  return {PolyEffect::Kind::WriteBack, "0.", box};
+}
+
+struct SolverCase {
+  const char* boxes;
+  PolyEffects effects;
+};
+
+// Runs each case after leaving roots in the work area, as an earlier calculation would,
+// which none of them may show.
+inline void ExpectEffects(const std::vector<SolverCase>& cases) {
+  for (const SolverCase& c : cases) {
+    CubicWork.x1 = CubicWork.x2 = CubicWork.x3 = {7.0, 7.0};
+    EXPECT_EQ(Calculate(Boxes(c.boxes)), c.effects) << c.boxes;
+  }
+}
+
+// Failure reports show an effect's line breaks as \r and \n.
+inline void PrintTo(const PolyEffect& effect, std::ostream* out) {
+  const char* kinds[] = {"Message", "ShowRoots", "WriteBack"};
+  *out << kinds[static_cast<int>(effect.kind)] << " \"";
+  for (char c : effect.text)
+    *out << (c == '\r' ? "\\r" : c == '\n' ? "\\n" : std::string(1, c));
+  *out << '"';
+}
