@@ -10,6 +10,10 @@ run_under_xvfb() {
   fi
   # The program must talk to the X server, whatever the caller's environment asks for.
   export QT_QPA_PLATFORM=xcb
+  # In a sanitizer build, leaks of the libraries behind Qt's X platform are not the program's.
+  local suppressions
+  suppressions="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/lsan_suppressions.txt"
+  export LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}suppressions=$suppressions"
 }
 
 fail() {
