@@ -11,9 +11,9 @@ CubicWorkArea CubicWork;
 
 namespace {
 
-// The principal choice of w is kept unless it has cancelled down to fewer than the last
-// eight of its sixteen digits.
-constexpr double kCancellationLimit = 1e-8;
+// The principal choice of w is kept, and with it the order of the roots, unless cancellation
+// has left it fewer than two of its sixteen digits.
+constexpr double kCancellationLimit = 1e-14;
 
 }  // namespace
 

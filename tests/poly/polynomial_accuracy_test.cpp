@@ -10,6 +10,7 @@
 #include <cmath>
 #include <complex>
 #include <cstdint>
+#include <cstdlib>
 #include <random>
 #include <string>
 #include <vector>
@@ -91,10 +92,11 @@ Polynomial DrawPolynomial(Draw& draw, int degree) {
       if (left() > 0)
         roots.push_back(centre + draw.Sign() * draw.Spacing(centre) * 10 * draw.Unit());
       break;
-    case 5:  // the cube roots of a number, or two close complex pairs
+    case 5:  // the cube roots of a number of either sign, or two close complex pairs
       if (degree == 3) {
-        roots.push_back(centre + y);
-        poly.AddPair(centre - y / 2, y * std::sqrt(3.0) / 2);
+        const double real_root = draw.Sign() * y;
+        roots.push_back(centre + real_root);
+        poly.AddPair(centre - real_root / 2, y * std::sqrt(3.0) / 2);
       } else if (degree == 4) {
         poly.AddPair(centre, y);
         poly.AddPair(centre + draw.Spacing(y), y + draw.Spacing(y) * draw.Unit());
@@ -140,33 +142,18 @@ std::vector<double> Coefficients(const Polynomial& poly) {
   return real;
 }
 
-std::string Digits(double value) {
-  return ResultText("%.5g", value);
-}
-
-struct ShownPart {
-  double value;
-  std::string digits;
-};
-
-// The parts of each "= re", "= re + j (im)" or quadratic "= re -  j (im)" in a roots text.
-std::vector<std::pair<ShownPart, ShownPart>> ReadRoots(const std::string& text) {
-  const auto read = [&text](size_t& at, bool negated) {
-    at = text.find_first_not_of(' ', at);
-    const size_t end = text.find_first_of(" )\r", at);
-    std::string digits = text.substr(at, end - at);
-    at = end;
-    if (negated)
-      digits = digits[0] == '-' ? digits.substr(1) : "-" + digits;
-    return ShownPart{std::stod(digits), digits};
-  };
-  std::vector<std::pair<ShownPart, ShownPart>> roots;
+// The printed values of each "= re", "= re + j (im)" or quadratic "= re -  j (im)" of a text.
+std::vector<Root> ReadRoots(const std::string& text) {
+  std::vector<Root> roots;
   for (size_t at = text.find('='); at != std::string::npos; at = text.find('=', at)) {
-    const ShownPart re = read(++at, false);
+    char* end;
+    const double re = std::strtod(text.c_str() + at + 1, &end);
+    at = end - text.c_str();
     const size_t sign = text.find_first_not_of(' ', at);
-    ShownPart im{0.0, "0"};
+    double im = 0.0;
     if (sign != std::string::npos && text[sign] != '\r')
-      im = read(at = text.find('(', sign) + 1, text[sign] == '-');
+      im = (text[sign] == '-' ? -1 : 1) *
+           std::strtod(text.c_str() + text.find('(', sign) + 1, nullptr);
     roots.push_back({re, im});
   }
   return roots;
@@ -186,12 +173,12 @@ double RoundingShift(const Polynomial& poly, const std::vector<double>& coeffici
   return 16 * std::ldexp(size / slope, -53);
 }
 
-// Whether the shown text is what a value within a relative 1e-9 or the rounding shift of the
-// truth prints as; %.5g is monotonic, so those texts lie between the two extremes' texts.
-bool Agrees(const ShownPart& shown, double truth, double shift) {
+// Whether the shown value is what a value within a relative 1e-9 or the rounding shift of the
+// truth prints as; %.5g is monotonic, so it lies between what the two extremes print as.
+bool Agrees(double shown, double truth, double shift) {
   const double tolerance = std::max(1e-9 * std::fabs(truth), shift);
-  return shown.digits == Digits(truth) || (std::stod(Digits(truth - tolerance)) <= shown.value &&
-                                           shown.value <= std::stod(Digits(truth + tolerance)));
+  const auto printed = [](double value) { return std::stod(ResultText("%.5g", value)); };
+  return printed(truth - tolerance) <= shown && shown <= printed(truth + tolerance);
 }
 
 bool ShowsTheRoots(const std::string& text, const Polynomial& poly,
@@ -206,8 +193,8 @@ bool ShowsTheRoots(const std::string& text, const Polynomial& poly,
     bool all = shown.size() == truth.size();
     for (size_t k = 0; k < truth.size() && all; ++k) {
       const double shift = RoundingShift(poly, coefficients, truth[k]);
-      all = Agrees(shown[k].first, truth[k].real(), shift) &&
-            Agrees(shown[k].second, truth[k].imag(), shift);
+      all = Agrees(shown[k].real(), truth[k].real(), shift) &&
+            Agrees(shown[k].imag(), truth[k].imag(), shift);
     }
     if (all)
       return true;
