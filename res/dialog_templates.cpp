@@ -35,7 +35,7 @@ constexpr ControlTemplate kMainMenuControls[] = {
      WS_EX_STATICEDGE | WS_EX_CLIENTEDGE | WS_EX_DLGMODALFRAME},
     {-1, kButton, "Select Function Type", 31, 48, 103, 102, kGroupBox},
     {-1, kButton, "", 28, 7, 178, 33, kGroupBox},
-    {-1, kStatic, "By Tessmoor  Email:  tessmoor@example.org", 42, 21, 138, 8, kLabel},
+    {-1, kStatic, "By Tessmoor  Email:  tm@example.org", 42, 21, 138, 8, kLabel},
     {IDC_FUNCTION_LIST, kListBox, "", 38, 77, 88, 65, kList, 0, 0, "Select Function Type"},
 };
 

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include <QApplication>
+#include <QPalette>
 #include <QStyle>
 
 #include "winsys/dialog_units.h"
@@ -12,9 +13,27 @@ void PrepareQtStartup() {
   QGuiApplication::setDesktopSettingsAware(false);
 }
 
+QPalette ClassicPalette() {
+  // The 3-D face grey of the classic desktop, which the vector bitmaps are drawn on, with
+  // its white and grey bevels and the navy selection.
+  const QColor face(192, 192, 192);
+  QPalette palette(face, face);
+  palette.setColor(QPalette::Light, Qt::white);
+  palette.setColor(QPalette::Midlight, QColor(223, 223, 223));
+  palette.setColor(QPalette::Dark, QColor(128, 128, 128));
+  palette.setColor(QPalette::Mid, QColor(160, 160, 160));
+  palette.setColor(QPalette::Shadow, Qt::black);
+  palette.setColor(QPalette::Highlight, QColor(0, 0, 128));
+  palette.setColor(QPalette::HighlightedText, Qt::white);
+  palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(128, 128, 128));
+  palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(128, 128, 128));
+  palette.setColor(QPalette::Disabled, QPalette::Text, QColor(128, 128, 128));
+  return palette;
+}
+
 void ConfigureQtApplication() {
-  if (QStyle* style = QApplication::setStyle("Windows"))
-    QApplication::setPalette(style->standardPalette());
+  QApplication::setStyle("Windows");
+  QApplication::setPalette(ClassicPalette());
   // Message boxes and menus use the font Windows gives them.
   QApplication::setFont(TemplateFont("MS Sans Serif", 8, 0));
   std::setlocale(LC_NUMERIC, "C");

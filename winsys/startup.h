@@ -2,6 +2,8 @@
 
 #include <string>
 
+class QPalette;
+
 // The start-up steps that the program (AfxWinMain) and the tests share, so that dialogs look
 // and behave the same in both.
 
@@ -13,6 +15,9 @@ void PrepareQtStartup();
 // the message boxes' font, and the "C" rules for numbers in the C library, which Qt has just
 // set from the user's locale.
 void ConfigureQtApplication();
+
+// The colours of the classic desktop: grey 3-D faces, white edit fields, a navy selection.
+QPalette ClassicPalette();
 
 // The application's title: the file name of `executablePath` without its extension.
 std::string AppTitleFromExecutable(const char* executablePath);
