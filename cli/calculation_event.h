@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "poly/poly_effects.h"
+
+// One thing a calculation shows, in the order the program would show it.
+struct CalculationEvent {
+  enum class Kind {
+    Message,    // a message box with `text`
+    Roots,      // the Roots box set to `text`
+    Result,     // a complex or vector result text, which the program shows in a message box
+    WriteBack,  // the coefficient box `box` set to `text`
+  };
+  Kind kind;
+  std::string text;
+  CoefficientBox box = CoefficientBox::Constant;  // only for WriteBack
+
+  bool operator==(const CalculationEvent&) const = default;
+};
+
+using CalculationEvents = std::vector<CalculationEvent>;

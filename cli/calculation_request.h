@@ -1,0 +1,45 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "vector/vector_ops.h"
+
+// One calculation asked for on the command line or on a line of standard input, with its
+// numbers still as the words that will be read like the calculators' boxes.
+
+// A polynomial of degree 2, 3 or 4: its coefficient texts from the highest power down.
+struct RootsRequest {
+  std::vector<std::string> coefficients;
+
+  bool operator==(const RootsRequest&) const = default;
+};
+
+// An operation of the complex calculator on X, Y and Z, given as XR, XI, YR, YI, ZR, ZI.
+struct ComplexRequest {
+  int operation = 0;
+  std::array<double, 6> parts{};
+
+  bool operator==(const ComplexRequest&) const = default;
+};
+
+// An operation of the vector calculator on X and Y, given as X's i, j, k, then Y's.
+struct VectorRequest {
+  int dimension = 0;
+  VectorOperation operation = VectorOperation::Magnitude;
+  std::array<double, 6> components{};
+
+  bool operator==(const VectorRequest&) const = default;
+};
+
+// Words that do not make a calculation, with what is wrong with them.
+struct UsageError {
+  std::string problem;
+
+  bool operator==(const UsageError&) const = default;
+};
+
+using CalculationRequest = std::variant<RootsRequest, ComplexRequest, VectorRequest>;
+using ParsedCalculation = std::variant<CalculationRequest, UsageError>;

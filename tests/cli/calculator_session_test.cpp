@@ -1,0 +1,126 @@
+#include "cli/calculator_session.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <sstream>
+
+#include "cli/help_text.h"
+#include "poly/cubic.h"
+
+namespace {
+
+// What a session wrote to its two streams, and how it would end.
+struct SessionOutput {
+  std::string out;
+  std::string err;
+  int exit_status;
+};
+
+// Runs a session over `lines` as a batch, writing to in-memory streams.
+SessionOutput RunSession(CalculatorSession::Format format, const std::string& lines) {
+  char* out_data = nullptr;
+  char* err_data = nullptr;
+  size_t out_size = 0, err_size = 0;
+  std::FILE* out = open_memstream(&out_data, &out_size);
+  std::FILE* err = open_memstream(&err_data, &err_size);
+  int exit_status;
+  {
+    CalculatorSession session(format, out, err);
+    std::istringstream in(lines);
+    session.AnswerLines(in);
+    session.Flush();
+    exit_status = session.ExitStatus();
+  }
+  std::fclose(out);
+  std::fclose(err);
+  SessionOutput output{std::string(out_data, out_size), std::string(err_data, err_size),
+                       exit_status};
+  std::free(out_data);
+  std::free(err_data);
+  return output;
+}
+
+const CalculatorSession::Format kPlain = CalculatorSession::Format::Plain;
+const CalculatorSession::Format kJson = CalculatorSession::Format::Json;
+
+const char kQuadraticRoots[] = " Two Real Roots: \n\n x1 =            2 \n x2 =            1\n";
+const char kCubicRoots[] =
+    "Complex Roots \n\n X1 =           1 + j (           0) \n\n X2 =        -0.5 + j (     "
+    "0.86603) "
+    "\n\n X3 =        -0.5 + j (    -0.86603) \n";
+const char kQuarticRoots[] =
+    " Complex Roots \n\n X1 =           2 + j (           0) \n\n X2 =           0 + j (           "
+    "2) "
+    "\n\n X3 =          -2 + j (           0) \n\n X4 =          -0 + j (          -2)\n";
+
+struct BatchCase {
+  const char* lines;
+  SessionOutput plain;
+};
+
+const BatchCase kBatches[] = {
+    // The number of coefficients chooses the solver.
+    {"roots 1 -3 2\nroots 1 0 0 -1\nroots 1 0 0 0 -16\n",
+     {std::string(kQuadraticRoots) + kCubicRoots + kQuarticRoots, "", 0}},
+    {"complex \"X / Y\" 1 2 3 -4\r\nvector 2d cross 3 4 4 -3\n",
+     {" X/Y =        -0.2 + j (        0.4) \n\n\n mag (X/Y) =     0.44721 \n\n"
+      "\n X cross Y =             0 i +             0 j +           -25 k \n\n\n"
+      " Magnitude [ X cross Y ] =           25\n",
+      "", 0}},
+    {"\n  \nroots 1 -3 2\n\n", {kQuadraticRoots, "", 0}},
+    {"roots 0 1 2\nroots 1 -3 2\n", {kQuadraticRoots, "\n Input Error \n\n", 1}},
+    {"roots 1e-9 1 2 3\n", {"", "\n Error: the X^3 coefficient must be non-zero. \n\n", 1}},
+    {"roots 0 1 2 3 4\n", {"", "\n Error: the X^4 coefficient must be non-zero. \n\n", 1}},
+    {"roots 0 1 2\ncomplex cube 1 2\nroots 1 -3 2\n",
+     {kQuadraticRoots,
+      "\n Input Error \n\nquillet-calc: line 2: unknown complex operation \"cube\"\n" + UsageText(),
+      2}},
+    {"roots 1 -3 2\ncomplex \"X / Y 1 2\n",
+     {kQuadraticRoots, "quillet-calc: line 2: a double quote is not closed\n" + UsageText(), 2}},
+};
+
+TEST(CalculatorSession, AnswersEachLineAndEndsWithTheHeaviestStatus) {
+  for (const auto& c : kBatches) {
+    const SessionOutput output = RunSession(kPlain, c.lines);
+    EXPECT_EQ(output.out, c.plain.out) << c.lines;
+    EXPECT_EQ(output.err, c.plain.err) << c.lines;
+    EXPECT_EQ(output.exit_status, c.plain.exit_status) << c.lines;
+  }
+}
+
+TEST(CalculatorSession, WritesOneJsonObjectPerLine) {
+  const SessionOutput output =
+      RunSession(kJson, "roots 0 0 0\nvector 3d curl 1 2 3 4 5 6\ncomplex mag 3 4\n");
+  EXPECT_EQ(output.out,
+            "{\"events\":[{\"message\":\"\\n Input Error \\n\"},"
+            "{\"set\":{\"box\":\"X\",\"text\":\"0.\"}},"
+            "{\"set\":{\"box\":\"constant\",\"text\":\"0.\"}}]}\n"
+            "{\"error\":\"line 2: unknown vector operation \\\"curl\\\"\"}\n"
+            "{\"events\":[{\"result\":\" mag(X) =           5 \\n\"}]}\n");
+  EXPECT_EQ(output.err, "");
+  EXPECT_EQ(output.exit_status, CalculatorSession::kUsageError);
+}
+
+TEST(CalculatorSession, KeepsEveryAnswerOfALongBatchInOrder) {
+  std::string lines, expected;
+  for (int i = 0; i < 5000; ++i) {
+    lines += "complex mag " + std::to_string(i) + " 0\n";
+    expected += " mag(X) = " + std::string(11 - std::to_string(i).size(), ' ') + std::to_string(i) +
+                " \n\n";
+  }
+  const SessionOutput output = RunSession(kPlain, lines);
+  EXPECT_EQ(output.out, expected);
+  EXPECT_EQ(output.exit_status, CalculatorSession::kAllResults);
+}
+
+TEST(CalculatorSession, LeavesTheCubicWorkAreaToTheLinesThatFollow) {
+  // The pure cubic 2x^3 + 16 = 0 leaves -16/2 in the work area's d; a batch must not clear
+  // the work area between lines, as the program never clears it between calculations.
+  RunSession(kPlain, "roots 2 0 0 16\ncomplex mag 3 4\nvector 2d dot 1 2 3 4\n");
+  EXPECT_EQ(CubicWork.a, 2.0);
+  EXPECT_EQ(CubicWork.d, -8.0);
+}
+
+}  // namespace

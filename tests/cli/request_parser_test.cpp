@@ -1,0 +1,82 @@
+#include "cli/request_parser.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace {
+
+std::vector<std::string> Words(const std::string& line) {
+  std::istringstream in(line);
+  std::vector<std::string> words;
+  for (std::string word; in >> word;)
+    words.push_back(word);
+  return words;
+}
+
+struct RequestCase {
+  const char* line;
+  CalculationRequest request;
+};
+
+const RequestCase kRequests[] = {
+    {"roots 1 -3 2", RootsRequest{{"1", "-3", "2"}}},
+    {"roots 1 0 0 -1", RootsRequest{{"1", "0", "0", "-1"}}},
+    {"roots 1 x 1.5e2abc 0 4", RootsRequest{{"1", "x", "1.5e2abc", "0", "4"}}},  // read later
+    {"complex inv 3 4", ComplexRequest{0, {3, 4, 0, 0, 0, 0}}},
+    {"complex 9 1 2 3 -4", ComplexRequest{9, {1, 2, 3, -4, 0, 0}}},
+    {"complex zxy 1 2 3 -4 5 6", ComplexRequest{10, {1, 2, 3, -4, 5, 6}}},
+    {"complex sqrt abc 1.5e2abc", ComplexRequest{5, {0, 150, 0, 0, 0, 0}}},
+    {"vector 3d cross 1 2 3 4 5 6",
+     VectorRequest{1, VectorOperation::CrossProduct, {1, 2, 3, 4, 5, 6}}},
+    {"vector 2d 6 3 4 4 -3", VectorRequest{0, VectorOperation::AngleBetween, {3, 4, 0, 4, -3, 0}}},
+    {"vector 2D Magnitude 1 abc 2 3",
+     VectorRequest{0, VectorOperation::Magnitude, {1, 0, 0, 2, 3, 0}}},
+};
+
+TEST(ParseCalculation, ReadsEachKindOfCalculation) {
+  for (const auto& c : kRequests) {
+    const ParsedCalculation parsed = ParseCalculation(Words(c.line));
+    ASSERT_TRUE(std::holds_alternative<CalculationRequest>(parsed))
+        << c.line << ": " << std::get<UsageError>(parsed).problem;
+    EXPECT_EQ(std::get<CalculationRequest>(parsed), c.request) << c.line;
+  }
+}
+
+TEST(ParseCalculation, TakesAnOperationWithBlanksAsOneWord) {
+  const std::vector<std::string> words = {"complex", "natural log (X)", "-1", "0"};
+  EXPECT_EQ(ParseCalculation(words), ParsedCalculation(ComplexRequest{3, {-1, 0, 0, 0, 0, 0}}));
+}
+
+struct ProblemCase {
+  const char* line;
+  const char* problem;
+};
+
+const ProblemCase kProblems[] = {
+    {"", "no calculation given"},
+    {"cubic 1 2 3 4", "unknown calculation \"cubic\" (roots, complex or vector)"},
+    {"roots 1 2", "roots takes 3, 4 or 5 coefficients, not 2"},
+    {"roots 1 2 3 4 5 6", "roots takes 3, 4 or 5 coefficients, not 6"},
+    {"complex", "complex needs an operation"},
+    {"complex cube 1 2", "unknown complex operation \"cube\""},
+    {"complex 11 1 2", "unknown complex operation \"11\""},
+    {"complex inv 3",
+     "complex takes 2, 4 or 6 numbers after the operation (XR XI [YR YI [ZR ZI]]), not 1"},
+    {"complex inv 1 2 3 4 5 6 7",
+     "complex takes 2, 4 or 6 numbers after the operation (XR XI [YR YI [ZR ZI]]), not 7"},
+    {"vector", "vector needs a dimension, 2d or 3d"},
+    {"vector 4d mag 1 2 3 4", "unknown dimension \"4d\" (2d or 3d)"},
+    {"vector 3d", "vector needs an operation after the dimension"},
+    {"vector 3d curl 1 2 3 4 5 6", "unknown vector operation \"curl\""},
+    {"vector 3d mag 1 2 3 4", "3d vectors take 6 numbers (3 components of X, then of Y), not 4"},
+    {"vector 2d mag 1 2 3 4 5 6",
+     "2d vectors take 4 numbers (2 components of X, then of Y), not 6"},
+};
+
+TEST(ParseCalculation, NamesWhatIsWrongWithWordsThatAreNoCalculation) {
+  for (const auto& c : kProblems)
+    EXPECT_EQ(ParseCalculation(Words(c.line)), ParsedCalculation(UsageError{c.problem})) << c.line;
+}
+
+}  // namespace
