@@ -1,6 +1,7 @@
 #include "common/field_number.h"
 
 #include <cctype>
+#include <charconv>
 #include <cstdlib>
 #include <string>
 
@@ -49,10 +50,16 @@ double FieldNumber(std::string_view text) {
   while (start < text.size() && std::isspace(static_cast<unsigned char>(text[start])))
     ++start;
   text.remove_prefix(start);
-  const std::string number(text.substr(0, NumberPrefixLength(text)));
+  const std::string_view number = text.substr(0, NumberPrefixLength(text));
   if (number.empty())
     return 0.0;
-  // Only the decimal prefix reaches strtod, so hexadecimal, "inf" and "nan" never do, and
-  // the "C" locale keeps '.' the decimal point; overflow and underflow round as atof's do.
-  return strtod_l(number.c_str(), nullptr, CLocale());
+  // Only the decimal prefix is converted, so hexadecimal, "inf" and "nan" never are.
+  // from_chars rounds it as strtod does, in no locale at all and without a copy; a number
+  // beyond the range of a double goes to strtod in the "C" locale, for the infinities and
+  // zeros that atof gives it.
+  const size_t sign = number[0] == '+' ? 1 : 0;  // from_chars takes no plus sign
+  double value = 0.0;
+  if (std::from_chars(number.data() + sign, number.data() + number.size(), value).ec == std::errc())
+    return value;
+  return strtod_l(std::string(number).c_str(), nullptr, CLocale());
 }
