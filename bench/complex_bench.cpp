@@ -1,0 +1,23 @@
+// Each complex operation from the six box texts to the finished result text.
+#include <benchmark/benchmark.h>
+
+#include "common/field_number.h"
+#include "complex/complex_ops.h"
+
+namespace {
+
+void ComplexOperation(benchmark::State& state) {
+  const int operation = static_cast<int>(state.range(0));
+  const char* const boxes[] = {"1.5", "-2.25", "3", "-4", "0.5", "7"};
+  for (auto _ : state) {
+    const Complex x{FieldNumber(boxes[0]), FieldNumber(boxes[1])};
+    const Complex y{FieldNumber(boxes[2]), FieldNumber(boxes[3])};
+    const Complex z{FieldNumber(boxes[4]), FieldNumber(boxes[5])};
+    benchmark::DoNotOptimize(ComputeComplexResult(operation, x, y, z));
+  }
+  state.SetLabel(kComplexOperationNames[operation]);
+}
+
+}  // namespace
+
+BENCHMARK(ComplexOperation)->DenseRange(0, kComplexOperationCount - 1);

@@ -1,0 +1,44 @@
+// The polynomial solvers from coefficient texts to the finished roots text, as one press of
+// Calculate runs them.
+#include <benchmark/benchmark.h>
+
+#include "poly/cubic.h"
+#include "poly/quadratic.h"
+#include "poly/quartic.h"
+
+namespace {
+
+void Quadratic(benchmark::State& state, const char* a, const char* b, const char* c) {
+  for (auto _ : state)
+    benchmark::DoNotOptimize(CalculateQuadratic(a, b, c));
+}
+
+void Cubic(benchmark::State& state, const char* a, const char* b, const char* c, const char* d) {
+  for (auto _ : state)
+    benchmark::DoNotOptimize(CalculateCubic(a, b, c, d));
+}
+
+void Quartic(benchmark::State& state, const char* a4, const char* a3, const char* a2,
+             const char* a1, const char* a0) {
+  for (auto _ : state)
+    benchmark::DoNotOptimize(CalculateQuartic(a4, a3, a2, a1, a0));
+}
+
+}  // namespace
+
+BENCHMARK_CAPTURE(Quadratic, real_roots, "1", "-3", "2");
+BENCHMARK_CAPTURE(Quadratic, complex_roots, "-1", "2", "-5");
+BENCHMARK_CAPTURE(Quadratic, input_error, "0", "0", "0");
+
+BENCHMARK_CAPTURE(Cubic, three_real_roots, "1", "-6", "11", "-6");
+BENCHMARK_CAPTURE(Cubic, one_real_root, "1", "0", "1", "10");
+BENCHMARK_CAPTURE(Cubic, pure_cubic, "1", "0", "0", "-1");
+BENCHMARK_CAPTURE(Cubic, triple_root, "1", "-3", "3", "-1");
+
+BENCHMARK_CAPTURE(Quartic, general_route, "1", "2", "3", "4", "5");
+BENCHMARK_CAPTURE(Quartic, general_four_real, "1", "0", "-25", "60", "-36");
+BENCHMARK_CAPTURE(Quartic, biquadratic, "1", "0", "2", "0", "5");
+BENCHMARK_CAPTURE(Quartic, zero_constant, "1", "0", "1", "1", "0");
+BENCHMARK_CAPTURE(Quartic, both_special_routes, "1", "-4", "6", "-4", "1");
+BENCHMARK_CAPTURE(Quartic, x4_and_constant, "1", "0", "0", "0", "-16");
+BENCHMARK_CAPTURE(Quartic, division_errors, "1", "0", "-6", "8", "-3");
