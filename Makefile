@@ -6,7 +6,7 @@ SANITIZE ?= OFF
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test test-sanitize bench install clean
+.PHONY: all deps configure build run test test-sanitize bench bench-startup install clean
 
 all: build
 
@@ -32,6 +32,11 @@ test-sanitize:
 bench:
 	$(MAKE) build BUILD=build-bench CMAKE_FLAGS="-DCMAKE_BUILD_TYPE=Release -DQUILLET_BENCHMARKS=ON"
 	bash bench/run.sh build-bench
+
+# Start-up time to the mapped main menu, resident memory, and the time from Enter to a result.
+bench-startup:
+	$(MAKE) build BUILD=build-bench CMAKE_FLAGS="-DCMAKE_BUILD_TYPE=Release -DQUILLET_BENCHMARKS=ON"
+	bash bench/startup/startup.sh build-bench
 
 install: build
 	cmake --install $(BUILD)

@@ -1,10 +1,10 @@
 #include "complex/complex_dlg.h"
 
-#include "app/dialog_controls.h"
-#include "app/static_init_order.h"
 #include "common/field_number.h"
+#include "common/static_init_order.h"
 #include "complex/complex_ops.h"
 #include "res/resource.h"
+#include "winsys/control_groups.h"
 
 namespace {
 

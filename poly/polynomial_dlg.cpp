@@ -2,12 +2,12 @@
 
 #include <string>
 
-#include "app/dialog_controls.h"
-#include "app/static_init_order.h"
+#include "common/static_init_order.h"
 #include "poly/cubic.h"
 #include "poly/quadratic.h"
 #include "poly/quartic.h"
 #include "res/resource.h"
+#include "winsys/control_groups.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 #include "vector/vector_dlg.h"
 
-#include "app/dialog_controls.h"
-#include "app/static_init_order.h"
 #include "common/field_number.h"
+#include "common/static_init_order.h"
 #include "res/resource.h"
 #include "vector/vector_ops.h"
+#include "winsys/control_groups.h"
 
 namespace {
 

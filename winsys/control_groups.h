@@ -5,7 +5,7 @@
 
 #include "winsys/afxwin.h"
 
-// Small operations on groups of controls that every calculator dialog performs.
+// Small operations on groups of controls that the calculator dialogs perform.
 
 // Hides (SW_HIDE) or shows (SW_SHOW) each window in turn, in the order given.
 inline void ShowWindows(std::initializer_list<CWnd*> windows, int command) {
