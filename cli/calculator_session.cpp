@@ -15,6 +15,13 @@ bool IsBlank(std::string_view line) {
   return line.find_first_not_of(" \t") == std::string_view::npos;
 }
 
+bool HasMessage(const CalculationEvents& events) {
+  for (const CalculationEvent& event : events)
+    if (event.kind == CalculationEvent::Kind::Message)
+      return true;
+  return false;
+}
+
 }  // namespace
 
 CalculatorSession::CalculatorSession(Format format, std::FILE* out, std::FILE* err)
@@ -48,7 +55,7 @@ void CalculatorSession::ReportUsageError(std::string_view problem) {
   if (format_ == Format::Json)
     AppendJsonUsageError(problem, out_);
   else
-    AppendPlainUsageError(problem, err_);
+    AppendPlainUsageError(problem, PlainErrorText());
   Note(kUsageError);
   FlushWhenLarge();
 }
@@ -72,10 +79,20 @@ void CalculatorSession::Calculate(std::span<const std::string> words, std::strin
   const CalculationEvents events = RunCalculation(std::get<CalculationRequest>(parsed));
   if (format_ == Format::Json)
     AppendJson(events, out_);
+  else if (HasMessage(events))
+    AppendPlain(events, out_, PlainErrorText());
   else
     AppendPlain(events, out_, err_);
   Note(ProducedResult(events) ? kAllResults : kInputError);
   FlushWhenLarge();
+}
+
+std::string& CalculatorSession::PlainErrorText() {
+  // Earlier results go out first: where both streams reach one terminal, every text then
+  // stands in the order the program would have shown it.
+  if (!out_.empty())
+    Flush();
+  return err_;
 }
 
 void CalculatorSession::Note(int status) {

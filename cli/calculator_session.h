@@ -40,6 +40,9 @@ class CalculatorSession {
  private:
   // `where` leads the problem of a usage error: which line of a batch it stands on.
   void Calculate(std::span<const std::string> words, std::string_view where);
+  // The standard-error text of plain output, once what is gathered for standard output
+  // has been written.
+  std::string& PlainErrorText();
   void Note(int status);
   void FlushWhenLarge();
 

@@ -115,6 +115,23 @@ TEST(CalculatorSession, KeepsEveryAnswerOfALongBatchInOrder) {
   EXPECT_EQ(output.exit_status, CalculatorSession::kAllResults);
 }
 
+TEST(CalculatorSession, KeepsResultsAndMessagesInOrderOnOneTerminal) {
+  // Standard output and standard error both reaching one terminal: a message must not
+  // overtake the results of the lines before it.
+  char* data = nullptr;
+  size_t size = 0;
+  std::FILE* terminal = open_memstream(&data, &size);
+  {
+    CalculatorSession session(kPlain, terminal, terminal);
+    std::istringstream in("roots 1 -3 2\nroots 0 1 2\nroots 1 -3 2\n");
+    session.AnswerLines(in);
+  }
+  std::fclose(terminal);
+  EXPECT_EQ(std::string(data, size),
+            std::string(kQuadraticRoots) + "\n Input Error \n\n" + kQuadraticRoots);
+  std::free(data);
+}
+
 TEST(CalculatorSession, LeavesTheCubicWorkAreaToTheLinesThatFollow) {
   // The pure cubic 2x^3 + 16 = 0 leaves -16/2 in the work area's d; a batch must not clear
   // the work area between lines, as the program never clears it between calculations.
