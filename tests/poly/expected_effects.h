@@ -70,7 +70,8 @@ inline std::string QuarticRoots(const std::string& list) {
   return RootLines(list);
 }
 inline std::string DegenerateQuarticRoots(const std::string& list) {
-  return " " + RootLines(list);
+  // Built by appending: GCC 12 warns falsely (-Wrestrict) on " " + string at -O3.
+  return std::string(" ").append(RootLines(list));
 }
 
 inline PolyEffect Shown(const std::string& text) {
