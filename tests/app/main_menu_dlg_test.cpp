@@ -199,15 +199,7 @@ TEST(MainMenu, MinimizedItDrawsItsIconCentredByIntegerDivision) {
   for (const auto& [clientSize, drawnAt] : cases) {
     SCOPED_TRACE(clientSize);
     CMainMenuDlg mainMenu;
-    QImage painted;
-    RunModal(mainMenu, [&, clientSize = clientSize] {
-      QWidget* window = mainMenu.GetSafeHwnd();
-      window->setFixedSize(clientSize, clientSize);
-      window->showMinimized();
-      ASSERT_TRUE(mainMenu.IsIconic());
-      painted = QImage(window->size(), QImage::Format_RGB32);
-      window->render(&painted);
-    });
+    const QImage painted = RenderMinimized(mainMenu, clientSize);
     EXPECT_TRUE(ShowsIconAt(painted, drawnAt));
     // One pixel off is told apart, so the truncated -1 / 2 of a 30 pixel client is seen.
     EXPECT_FALSE(ShowsIconAt(painted, drawnAt - QPoint(1, 1)));

@@ -113,4 +113,17 @@ MessageBoxSeen ExpectMessageBox(const std::function<void()>& trigger, CloseWith 
   return seen;
 }
 
+QImage RenderMinimized(CDialog& dialog, int clientSize) {
+  QImage painted;
+  RunModal(dialog, [&] {
+    QWidget* window = dialog.GetSafeHwnd();
+    window->setFixedSize(clientSize, clientSize);
+    window->showMinimized();
+    ASSERT_TRUE(dialog.IsIconic());
+    painted = QImage(window->size(), QImage::Format_RGB32);
+    window->render(&painted);
+  });
+  return painted;
+}
+
 }  // namespace test_support

@@ -3,6 +3,8 @@
 #include <functional>
 #include <string>
 
+#include <QImage>
+
 #include "winsys/afxwin.h"
 
 class QWidget;
@@ -57,5 +59,9 @@ MessageBoxSeen ExpectMessageBox(const std::function<void()>& trigger,
 
 // Closes the message box `box` as `closeWith` says.
 void CloseMessageBox(QWidget* box, CloseWith closeWith);
+
+// Runs `dialog` with a square client area of `clientSize` pixels, minimizes it and returns
+// what it then paints.
+QImage RenderMinimized(CDialog& dialog, int clientSize);
 
 }  // namespace test_support

@@ -85,15 +85,7 @@ TEST(MinimizedPainting, TheIconIsDrawnCentredByTheIntegerRule) {
       const int y = (client.Height() - GetSystemMetrics(SM_CYICON) + 1) / 2;
       dc.DrawIcon(x, y, &icon);
     };
-    QImage painted;
-    RunModal(dialog, [&, clientSize = clientSize] {
-      QWidget* window = dialog.GetSafeHwnd();
-      window->setFixedSize(clientSize, clientSize);
-      window->showMinimized();
-      ASSERT_TRUE(dialog.IsIconic());
-      painted = QImage(window->size(), QImage::Format_RGB32);
-      window->render(&painted);
-    });
+    const QImage painted = RenderMinimized(dialog, clientSize);
     EXPECT_EQ(erasures, 1);
     EXPECT_EQ(FirstPixelOf(painted, kIconColour), drawnAt);
   }
