@@ -6,6 +6,18 @@
 // The coefficient boxes of the polynomial calculator, named by the power they hold.
 enum class CoefficientBox { X4, X3, X2, X, Constant };
 
+// A root as computed, at full precision, with the radius of a disc around it that holds a
+// true root of the polynomial as stored; `isolated` says that the disc overlaps no other
+// root's disc, so that it holds exactly one root.
+struct RootValue {
+  double re = 0.0;
+  double im = 0.0;
+  double radius = 0.0;
+  bool isolated = false;
+
+  bool operator==(const RootValue&) const = default;
+};
+
 // One thing a solver does to its dialog. A solver returns these in the order they happen,
 // and the dialog carries them out in that order.
 struct PolyEffect {
@@ -17,6 +29,7 @@ struct PolyEffect {
   Kind kind;
   std::string text;
   CoefficientBox box = CoefficientBox::Constant;  // only for WriteBack
+  std::vector<RootValue> values = {};             // only for ShowRoots: the roots shown
 
   bool operator==(const PolyEffect&) const = default;
 };
