@@ -13,6 +13,16 @@ void PrepareQtStartup() {
   QGuiApplication::setDesktopSettingsAware(false);
 }
 
+void SetDesktopApplicationId(const char* id) {
+  // Wayland takes the application id from the desktop file name. X11 docks read WM_CLASS,
+  // which Qt makes of the instance name (RESOURCE_NAME, unless the user set it) and the
+  // application name; the program's title is its own and does not come from either.
+  QGuiApplication::setDesktopFileName(QString::fromUtf8(id));
+  QCoreApplication::setApplicationName(QString::fromUtf8(id));
+  if (qEnvironmentVariableIsEmpty("RESOURCE_NAME"))
+    qputenv("RESOURCE_NAME", id);
+}
+
 QPalette ClassicPalette() {
   // The 3-D face grey of the classic desktop, which the vector bitmaps are drawn on, with
   // its white and grey bevels and the navy selection.

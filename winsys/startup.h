@@ -16,6 +16,11 @@ void PrepareQtStartup();
 // set from the user's locale.
 void ConfigureQtApplication();
 
+// Before the QApplication exists: the name of the program's desktop entry, without its
+// ".desktop", by which docks match its windows to its launcher. It becomes the windows' X11
+// class and their Wayland application id.
+void SetDesktopApplicationId(const char* id);
+
 // The colours of the classic desktop: grey 3-D faces, white edit fields, a navy selection.
 QPalette ClassicPalette();
 

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Starts the real program on its own Xvfb display and uses it from the keyboard as a person
-# would: opens Roots of Polynomials from the main menu, solves a cubic, provokes the
+# would: checks that its windows carry the desktop entry's name as their class, opens Roots of Polynomials from the main menu, solves a cubic, provokes the
 # leading-coefficient message, closes everything with Escape and expects a clean exit.
 # Usage: quillet_xvfb_test.sh PATH_TO_QUILLET
 set -euo pipefail
@@ -14,11 +14,21 @@ trap 'kill "$pid" 2>/dev/null || true' EXIT
 
 main_menu=$(wait_for_window "Quillet Calculator, Version 1.4")
 
+# Docks match a window to its launcher by its class, which must be the desktop entry's name.
+expect_desktop_class() {
+  local class
+  class=$(xprop -id "$1" WM_CLASS)
+  [ "$class" = 'WM_CLASS(STRING) = "org.quillet.Quillet", "org.quillet.Quillet"' ] ||
+    fail "window $1 has the class $class"
+}
+expect_desktop_class "$main_menu"
+
 # "Exit" holds the focus; Tab moves into the function list, and End selects its last entry,
 # which opens that calculator at once.
 press_keys "$main_menu" Tab End
 polynomial=$(wait_for_window "Roots of Polynomials")
 [ "$(window_title "$polynomial")" = "Roots of Polynomials" ] || fail "wrong calculator title"
+expect_desktop_class "$polynomial"
 
 # "Calculate" holds the focus; past "Return to Main Menu" comes the degree list. Home picks
 # "quadratic", Down "cubic", whose X^3 box is prefilled with 1.

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <cstdio>
+#include <optional>
+#include <span>
+
+// The program's command line. A desktop program that opened its window on a mistyped
+// argument would surprise people, so it takes only the two arguments every program takes,
+// and answers them without a window or a display.
+
+// Answers `arguments` (argv without the program's name): the help or the version on `out`
+// and 0, or a one-line usage on `err` and 2 for anything else. Returns nothing when there
+// are no arguments and the window is to open.
+std::optional<int> AnswerCommandLine(std::span<const char* const> arguments, std::FILE* out,
+                                     std::FILE* err);
