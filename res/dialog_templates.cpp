@@ -1,5 +1,6 @@
 // The program's five dialog templates, control by control in template order (which is the
-// tab order), with positions and sizes in dialog units.
+// tab order, except where a template gives a keyboard order), with positions and sizes in
+// dialog units.
 
 #include "res/resource.h"
 #include "res/resources.h"
@@ -68,6 +69,10 @@ constexpr ControlTemplate kVectorControls[] = {
     {-1, kStatic, "By Tessmoor", 287, 26, 53, 12, kLabel},
     {-1, kButton, "", 269, 16, 86, 29, kGroupBox},
 };
+// The template creates each row's boxes in the order i, k, j, so that Tab would send a typed
+// second component into the third box. Tab reads the rows as they stand on the screen.
+constexpr int kVectorKeyboardOrder[] = {IDC_VEC_X1, IDC_VEC_X2, IDC_VEC_X3,
+                                        IDC_VEC_Y1, IDC_VEC_Y2, IDC_VEC_Y3};
 
 // 142: Complex Number Calculator.
 constexpr ControlTemplate kComplexControls[] = {
@@ -128,7 +133,7 @@ constexpr DialogTemplate kDialogTemplates[] = {
     {IDD_MAIN_MENU, "Quillet Calculator, Version 1.4", 0, 0, 234, 164, "Arial", 9, 0,
      kDialog | WS_VISIBLE | kCaptionBoxes | DS_3DLOOK, WS_EX_APPWINDOW, kMainMenuControls},
     {IDD_VECTOR, "Vector Calculator", 0, 0, 386, 266, "MS Sans Serif", 10, 0,
-     kDialog | kCaptionBoxes, 0, kVectorControls},
+     kDialog | kCaptionBoxes, 0, kVectorControls, kVectorKeyboardOrder},
     {IDD_COMPLEX, "Complex Number Calculator", 0, 0, 335, 283, "MS Sans Serif", 10, 0,
      kDialog | kCaptionBoxes, 0, kComplexControls},
     {IDD_POLYNOMIAL, "Roots of Polynomials", 0, 0, 418, 261, "Arial", 9, 0, kDialog, 0,

@@ -5,8 +5,9 @@
 #include "winsys/window_styles.h"
 
 // A dialog template: the dialog's caption, size, font and styles and its controls in
-// template order, which is also the keyboard (tab) order. Positions and sizes are in dialog
-// units, which the dialog turns into pixels from the base units of its own font.
+// template order, which is also the keyboard (tab) order unless the template says otherwise.
+// Positions and sizes are in dialog units, which the dialog turns into pixels from the base
+// units of its own font.
 
 // The window class of a control; its style word picks the variant (a push button or a group
 // box, a text or a picture, a single-line or a multi-line box).
@@ -33,4 +34,7 @@ struct DialogTemplate {
   UINT style;
   UINT exStyle;
   std::span<const ControlTemplate> controls;
+  // Controls, by id, that Tab visits one after the other although the template creates them
+  // in another order; the rest keep their place in the template order.
+  std::span<const int> keyboardOrder = {};
 };

@@ -6,7 +6,9 @@
 #include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QWindow>
@@ -47,6 +49,31 @@ int DefaultCommandIdOf(const DialogTemplate& dialog) {
   return IDOK;
 }
 
+// Whether the dialog manager, rather than the user's mouse or the program, gives the focus
+// for `reason`: Tab and Shift+Tab, a mnemonic, and the focus coming back to the window when a
+// dialog opens or a window over it closes.
+bool FocusGivenByTheDialog(Qt::FocusReason reason) {
+  switch (reason) {
+    case Qt::TabFocusReason:
+    case Qt::BacktabFocusReason:
+    case Qt::ShortcutFocusReason:
+    case Qt::ActiveWindowFocusReason:
+      return true;
+    default:
+      return false;
+  }
+}
+
+// An edit box that the dialog manager gives the focus selects its whole text, so that what
+// the user types next replaces it instead of joining it: a "0" followed by a typed "-3"
+// would read "0-3", which is 0.
+void SelectAllOfABox(QObject* control) {
+  if (auto* box = qobject_cast<QLineEdit*>(control))
+    box->selectAll();
+  else if (auto* box = qobject_cast<QPlainTextEdit*>(control))
+    box->selectAll();
+}
+
 bool CanTakeFocus(const QWidget* control) {
   return control->focusPolicy() != Qt::NoFocus && control->isVisibleTo(control->window()) &&
          control->isEnabled();
@@ -74,6 +101,13 @@ DialogWindow::DialogWindow(CDialog& dialog, const DialogTemplate& dialogTemplate
                       [this, id = control.id](unsigned code) { SendCommand(id, code); });
     widget->installEventFilter(this);
     controls_.emplace_back(widget, &control);
+  }
+  QWidget* previous = nullptr;
+  for (const int id : dialogTemplate.keyboardOrder) {
+    QWidget* next = FindControl(this, id);
+    if (previous && next)
+      setTabOrder(previous, next);
+    previous = next;
   }
   Bind(dialog, this);
 }
@@ -192,6 +226,9 @@ void DialogWindow::EraseBackground(QPainter& painter) const {
 bool DialogWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyPress && watched->isWidgetType())
     return HandleDialogKey(static_cast<QKeyEvent*>(event), static_cast<QWidget*>(watched));
+  if (event->type() == QEvent::FocusIn &&
+      FocusGivenByTheDialog(static_cast<QFocusEvent*>(event)->reason()))
+    SelectAllOfABox(watched);
   return QDialog::eventFilter(watched, event);
 }
 

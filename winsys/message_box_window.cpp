@@ -44,5 +44,9 @@ int AfxMessageBox(const char* text, UINT, UINT) {
   MessageBoxWindow box(over, QString::fromUtf8(app ? app->m_pszAppName : ""),
                        QString::fromUtf8(text ? text : ""));
   box.exec();
+  // As on Windows, the window under the box is active again once the box has gone, and its
+  // focused control has the focus back, whether or not a window manager sees to it.
+  if (over)
+    over->activateWindow();
   return IDOK;
 }
