@@ -1,5 +1,6 @@
 #include "winsys/control_kinds.h"
 
+#include <algorithm>
 #include <iterator>
 
 #include <QGroupBox>
@@ -212,6 +213,16 @@ constexpr ControlKind kKinds[] = {
 constexpr ControlKind kPlaceholder = {ControlClass::kStatic, 0, 0, false, CreatePlaceholder,
                                       DisplayNothing};
 
+// `rect`, grown where it is smaller than `extent` on the side away from its text's alignment.
+QRect GrownToHold(QRect rect, QSize extent, Qt::Alignment alignment) {
+  const int wider = std::max(0, extent.width() - rect.width());
+  const int taller = std::max(0, extent.height() - rect.height());
+  const int left = (alignment & Qt::AlignRight)     ? wider
+                   : (alignment & Qt::AlignHCenter) ? wider / 2
+                                                    : 0;
+  return rect.adjusted(-left, 0, wider - left, taller);
+}
+
 int KindIndexOf(const ControlTemplate& control) {
   for (int i = 0; i < static_cast<int>(std::size(kKinds)); ++i) {
     const ControlKind& kind = kKinds[i];
@@ -249,9 +260,19 @@ QWidget* CreateControl(const ControlTemplate& control, int templateIndex, QWidge
   SetControlText(widget, control.text ? control.text : "");
 
   QRect rect = DialogUnitsToPixels(control.x, control.y, control.cx, control.cy, units);
-  // A picture takes the size of its image, as a Windows icon or bitmap static does.
-  if (auto* label = qobject_cast<QLabel*>(widget); label && !label->pixmap().isNull())
-    rect.setSize(label->pixmap().deviceIndependentSize().toSize());
+  const double devicePixelRatio = dialog->devicePixelRatioF();
+  if (auto* label = qobject_cast<QLabel*>(widget)) {
+    // A picture takes the size of its image, as a Windows icon or bitmap static does. A text
+    // drawn unhinted is never cut off by the rounding of its font's widths and heights.
+    if (!label->pixmap().isNull())
+      rect.setSize(label->pixmap().deviceIndependentSize().toSize());
+    else if (devicePixelRatio != 1)
+      rect =
+          GrownToHold(rect, UnhintedTextExtent(label->font(), label->text()), label->alignment());
+  }
+  // Qt draws a control that starts between two device pixels without its right and bottom
+  // edges.
+  rect.moveTopLeft(OnWholeDevicePixels(rect.topLeft(), devicePixelRatio));
   widget->setGeometry(rect);
   if (!(control.style & WS_VISIBLE))
     widget->setVisible(false);

@@ -1,9 +1,11 @@
 #include "winsys/dialog_units.h"
 
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -39,6 +41,22 @@ int LogicalDpi() {
   return screen ? static_cast<int>(screen->logicalDotsPerInchY() + 0.5) : 96;
 }
 
+// The logical coordinate nearest to `coordinate`, at most two pixels away, whose device
+// coordinate is whole, or closest to whole where none within reach is (at a ratio such as 1.1).
+int OnWholeDevicePixel(int coordinate, double ratio) {
+  int best = coordinate;
+  double bestMiss = 1;
+  for (const int shift : {0, -1, 1, -2, 2}) {
+    const double device = (coordinate + shift) * ratio;
+    const double miss = std::abs(device - std::round(device));
+    if (miss < bestMiss - 1e-9) {
+      best = coordinate + shift;
+      bestMiss = miss;
+    }
+  }
+  return best;
+}
+
 }  // namespace
 
 int MulDiv(int number, int numerator, int denominator) {
@@ -51,6 +69,17 @@ int MulDiv(int number, int numerator, int denominator) {
 QRect DialogUnitsToPixels(int x, int y, int cx, int cy, DialogBaseUnits units) {
   return QRect(MulDiv(x, units.x, 4), MulDiv(y, units.y, 8), MulDiv(cx, units.x, 4),
                MulDiv(cy, units.y, 8));
+}
+
+QPoint OnWholeDevicePixels(QPoint point, double devicePixelRatio) {
+  return {OnWholeDevicePixel(point.x(), devicePixelRatio),
+          OnWholeDevicePixel(point.y(), devicePixelRatio)};
+}
+
+QSize UnhintedTextExtent(const QFont& font, const QString& text) {
+  const QFontMetricsF metrics(font);
+  return {static_cast<int>(std::ceil(metrics.horizontalAdvance(text))),
+          static_cast<int>(std::ceil(metrics.ascent() + metrics.descent()))};
 }
 
 DialogBaseUnits BaseUnitsOfFont(const QFont& font) {

@@ -22,6 +22,18 @@ int MulDiv(int number, int numerator, int denominator);
 // The pixel rectangle of a rectangle given in dialog units.
 QRect DialogUnitsToPixels(int x, int y, int cx, int cy, DialogBaseUnits units);
 
+// The point nearest to `point` (in logical pixels, from the dialog's origin) that falls on a
+// whole device pixel at `devicePixelRatio`, no more than two pixels away in each direction.
+// At a fractional ratio Qt draws a control placed between two device pixels without its right
+// and bottom edges, and a control placed on whole device pixels whole.
+QPoint OnWholeDevicePixels(QPoint point, double devicePixelRatio);
+
+// The logical pixels that `text` takes in `font` where it is drawn unhinted, as Qt draws
+// text at any device pixel ratio other than 1: its exact width and line height, rounded up.
+// These can pass the whole-pixel widths and heights of the hinted text at ratio 1, which is
+// what the templates were laid out for.
+QSize UnhintedTextExtent(const QFont& font, const QString& text);
+
 // The base units of `font`: the average width of the 52 letters A-Z and a-z, rounded as
 // Windows rounds it, and the character height.
 DialogBaseUnits BaseUnitsOfFont(const QFont& font);
