@@ -10,6 +10,7 @@ packages=(
   fonts-liberation fonts-dejavu-core
   locales
   xvfb xauth xdotool x11-utils
+  dbus at-spi2-core python3-pyatspi
   libx11-dev libxtst-dev
 )
 

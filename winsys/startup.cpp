@@ -7,6 +7,7 @@
 #include <QPalette>
 #include <QStyle>
 
+#include "winsys/accessibility.h"
 #include "winsys/dialog_units.h"
 
 void PrepareQtStartup() {
@@ -47,6 +48,7 @@ void ConfigureQtApplication() {
   // Message boxes and menus use the font Windows gives them.
   QApplication::setFont(TemplateFont("MS Sans Serif", 8, 0));
   std::setlocale(LC_NUMERIC, "C");
+  InstallAccessibility();
 }
 
 std::string AppTitleFromExecutable(const char* executablePath) {

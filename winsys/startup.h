@@ -12,8 +12,8 @@ class QPalette;
 void PrepareQtStartup();
 
 // Once the QApplication exists: the classic Windows style and palette whatever the desktop,
-// the message boxes' font, and the "C" rules for numbers in the C library, which Qt has just
-// set from the user's locale.
+// the message boxes' font, the "C" rules for numbers in the C library, which Qt has just set
+// from the user's locale, and what screen readers see of the program.
 void ConfigureQtApplication();
 
 // Before the QApplication exists: the name of the program's desktop entry, without its

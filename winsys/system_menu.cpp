@@ -6,6 +6,8 @@
 
 SystemMenu::SystemMenu(QWidget* window, bool canMinimize, bool canMaximize)
     : window_(window), canMinimize_(canMinimize), canMaximize_(canMaximize), menu_(window) {
+  // Screen readers know a window's system menu by this name.
+  menu_.setAccessibleName("System");
   Revert();
 }
 

@@ -1,0 +1,212 @@
+"""Reads the real program through AT-SPI, as a screen reader does, while a person uses it from
+the keyboard: the main menu with its list and its system menu, the About box that the system
+menu opens, a calculator with its boxes, list and system menu, a message box, and the popup
+menu of an edit box. Every window, and every menu while it is open, must be in the
+accessibility tree under the program, with the names a screen reader speaks.
+
+Usage: quillet_atspi_test.py PATH_TO_QUILLET (on an X display, with an accessibility bus)
+"""
+
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+DEADLINE_SECONDS = 15
+
+
+def fail(message):
+    print(f"FAIL: {message}", file=sys.stderr)
+    sys.exit(1)
+
+
+def wait_for(find, what):
+    """Polls find() until it returns something, which it returns; fails after the deadline."""
+    deadline = time.monotonic() + DEADLINE_SECONDS
+    while time.monotonic() < deadline:
+        found = find()
+        if found:
+            return found
+        time.sleep(0.1)
+    fail(f"{what} did not appear in the accessibility tree")
+
+
+def children(node):
+    # The program's windows come and go; what the bridge cached may be out of date.
+    node.clear_cache()
+    return [node.getChildAtIndex(i) for i in range(node.childCount)]
+
+
+def showing(node):
+    return node.getState().contains(pyatspi.STATE_SHOWING)
+
+
+def find_program():
+    desktop = pyatspi.Registry.getDesktop(0)
+    for app in children(desktop):
+        if app is not None and app.name == "Quillet":
+            return app
+    return None
+
+
+def window_named(program, name):
+    """The showing top-level window of the program with `name`, or None."""
+    for window in children(program):
+        if window is not None and window.name == name and showing(window):
+            return window
+    return None
+
+
+def descendants(node, depth=0):
+    for child in children(node):
+        if child is not None:
+            yield child
+            if depth < 4:
+                yield from descendants(child, depth + 1)
+
+
+def named(node, role, name):
+    """The descendant of `node` with `role` (a role name) and `name`, or None."""
+    for child in descendants(node):
+        if child.getRoleName() == role and child.name == name:
+            return child
+    return None
+
+
+def expect_named(node, role, name):
+    found = named(node, role, name)
+    if found is None:
+        fail(f"{node.name!r} has no {role} named {name!r}")
+    return found
+
+
+def open_menu(program, name=None):
+    """The program's open popup menu (named `name`, if given), or None."""
+    for child in children(program):
+        if (child is not None and child.getRoleName() == "popup menu" and showing(child)
+                and (name is None or child.name == name)):
+            return child
+    return None
+
+
+def system_menu_of(program, window_title):
+    """Opens the system menu of the window titled `window_title` with Alt+Space and returns it
+    as the tree shows it."""
+    press_keys(window_title, "alt+space")
+    return wait_for(lambda: open_menu(program, "System"), f"the system menu of {window_title!r}")
+
+
+def close_menu(program, window_title):
+    press_keys(window_title, "Escape")
+    wait_for(lambda: open_menu(program) is None, "the closing of a menu")
+
+
+def entry_names(menu):
+    return [item.name for item in children(menu) if item.getRoleName() == "menu item"]
+
+
+def expect_entries(menu, expected, owner):
+    names = entry_names(menu)
+    if names != expected:
+        fail(f"the system menu of {owner!r} reads {names}, not {expected}")
+
+
+def xdotool(*arguments):
+    subprocess.run(["xdotool", *arguments], check=True)
+
+
+def press_keys(window_title, *keys):
+    window_id = subprocess.run(
+        ["xdotool", "search", "--onlyvisible", "--name", f"^{window_title}$"],
+        check=True, capture_output=True, text=True).stdout.split()[0]
+    xdotool("windowfocus", "--sync", window_id)
+    xdotool("key", "--delay", "50", *keys)
+
+
+def wait_until_gone(program, name):
+    wait_for(lambda: window_named(program, name) is None, f"the closing of {name!r}")
+
+
+STANDARD_ENTRIES = ["Restore", "Minimize", "Maximize", "Close\tAlt+F4"]
+
+
+def main():
+    quillet = subprocess.Popen([sys.argv[1]])
+    try:
+        check(quillet)
+    finally:
+        if quillet.poll() is None:
+            quillet.kill()
+    status = quillet.wait(timeout=DEADLINE_SECONDS)
+    if status != 0:
+        fail(f"the program exited with status {status}")
+    print("PASS: every window and menu was read through AT-SPI")
+
+
+def check(quillet):
+    program = wait_for(find_program, "the program")
+    title = "Quillet Calculator, Version 1.4"
+    main_menu = wait_for(lambda: window_named(program, title), "the main menu")
+    if main_menu.getRoleName() != "dialog":
+        fail(f"the main menu is a {main_menu.getRoleName()}")
+    function_list = expect_named(main_menu, "list", "Select Function Type")
+    entries = [item.name for item in children(function_list)]
+    if entries != ["Vectors", "Complex Numbers", "Roots of Polynomials"]:
+        fail(f"the function list reads {entries}")
+    expect_named(main_menu, "push button", "Exit")
+
+    # The system menu is in the tree while it is open, as a window of the program; its About
+    # entry, chosen by its mnemonic, opens the About box.
+    if open_menu(program) is not None:
+        fail("a menu is in the tree before any was opened")
+    expect_entries(system_menu_of(program, title), STANDARD_ENTRIES + ["About Quillet..."], title)
+    press_keys(title, "a")
+    about = wait_for(lambda: window_named(program, "About Quillet"), "the About box")
+    expect_named(about, "label", "Quillet Version 1.3")
+    expect_named(about, "push button", "OK")
+    expect_entries(system_menu_of(program, "About Quillet"), STANDARD_ENTRIES, "About Quillet")
+    close_menu(program, "About Quillet")
+    press_keys("About Quillet", "Escape")
+    wait_until_gone(program, "About Quillet")
+
+    # "Exit" holds the focus; Tab moves into the function list, and End opens its last entry.
+    press_keys(title, "Tab", "End")
+    calculator_title = "Roots of Polynomials"
+    calculator = wait_for(lambda: window_named(program, calculator_title), "the calculator")
+    degrees = expect_named(calculator, "list", "Select Polynomial")
+    if [item.name for item in children(degrees)] != ["quadratic", "cubic", "quartic"]:
+        fail("the degree list does not read quadratic, cubic, quartic")
+    expect_named(calculator, "push button", "Calculate")
+    expect_named(calculator, "push button", "Return to Main Menu")
+    expect_entries(system_menu_of(program, calculator_title), STANDARD_ENTRIES, calculator_title)
+    close_menu(program, calculator_title)
+
+    # Past "Return to Main Menu" comes the degree list: Home picks "quadratic", whose X^2 box
+    # holds "1". A zero there raises a message box, which a screen reader must reach too.
+    press_keys(calculator_title, "Tab", "Tab", "Home", "Tab", "0", "Return")
+    message = wait_for(lambda: window_named(program, "Quillet"), "the message box")
+    if not any("Input Error" in node.name for node in descendants(message)):
+        fail("the message box's text is not in the accessibility tree")
+    press_keys("Quillet", "Return")
+    wait_until_gone(program, "Quillet")
+
+    # The popup menu of an edit box, opened with the right mouse button.
+    box = expect_named(calculator, "text", "Coefficient of x^2")
+    x, y = box.queryComponent().getPosition(pyatspi.DESKTOP_COORDS)
+    width, height = box.queryComponent().getSize()
+    xdotool("mousemove", str(x + width // 2), str(y + height // 2), "click", "3")
+    popup = wait_for(lambda: open_menu(program), "the edit box's popup menu")
+    # Qt names its entries with their shortcuts: "Select All\tCtrl+A".
+    if not any(name.startswith("Select All") for name in entry_names(popup)):
+        fail(f"the edit box's popup menu reads {entry_names(popup)}")
+    close_menu(program, calculator_title)
+
+    press_keys(calculator_title, "Escape")
+    wait_until_gone(program, calculator_title)
+    press_keys(title, "Escape")
+    quillet.wait(timeout=DEADLINE_SECONDS)
+
+
+if __name__ == "__main__":
+    main()
