@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Starts the real program on its own Xvfb display and uses it from the keyboard as a person
-# would: checks that its windows carry the desktop entry's name as their class, opens Roots of Polynomials from the main menu, solves a cubic, provokes the
-# leading-coefficient message, closes everything with Escape and expects a clean exit.
+# would: checks that its windows carry the desktop entry's name as their class, opens Roots of
+# Polynomials from the main menu, solves a cubic, provokes the leading-coefficient message,
+# retypes the box the focus came back to, closes everything with Escape and expects a clean
+# exit.
 # Usage: quillet_xvfb_test.sh PATH_TO_QUILLET
 set -euo pipefail
 source "$(dirname "$0")/x_session.sh"
@@ -54,6 +56,14 @@ press_keys "$polynomial" Return
 message=$(wait_for_window "Quillet")
 press_keys "$message" Return
 wait_until_closed "Quillet"
+
+# The X^3 box has the focus back with its "0" selected, so a typed "-1" replaces it instead of
+# making "0-1", which would read as 0 and raise the message again.
+type_text "$polynomial" "-1"
+press_keys "$polynomial" Return
+sleep 0.3
+! xdotool search --onlyvisible --name "^Quillet\$" >/dev/null 2>&1 ||
+  fail "typing after the message did not replace the box's text"
 
 # Enter calculated without closing the calculator; Escape closes it.
 xdotool search --onlyvisible --name "^Roots of Polynomials\$" >/dev/null ||
