@@ -102,6 +102,7 @@ DialogWindow::DialogWindow(CDialog& dialog, const DialogTemplate& dialogTemplate
     widget->installEventFilter(this);
     controls_.emplace_back(widget, &control);
   }
+  // A keyboard order that the template gives changes where Tab goes, not the creation order.
   QWidget* previous = nullptr;
   for (const int id : dialogTemplate.keyboardOrder) {
     QWidget* next = FindControl(this, id);
