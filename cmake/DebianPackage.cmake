@@ -56,8 +56,11 @@ set(CPACK_DEBIAN_PACKAGE_SECTION math)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://quillet.example.org/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The window opens through Qt's xcb platform plugin and the dialogs are drawn in Liberation
-# Sans; both are loaded at run time, where dpkg-shlibdeps cannot see them.
+# What the program loads at run time, where dpkg-shlibdeps cannot see it: Qt's platform
+# plugins, among them the xcb one that opens the window, and Liberation Sans, the font the
+# dialogs are drawn in. (Debian's libqt6gui6 carries the xcb plugin itself since
+# 6.3.1+dfsg-6; before, it was in qt6-qpa-plugins, which libqt6gui6 only recommends.)
+# packaging/check_on_minimal_system.sh shows what the program opens on a minimal system.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)
