@@ -83,12 +83,12 @@ while IFS= read -r file; do
   printf '    %-24s %s\n' "$owner" "$file"
 done <"$root/tmp/opened"
 echo "  $unowned of $(wc -l <"$root/tmp/opened") opened files belong to no package."
-echo "  Packages of the opened files that the package does not name in Depends, and that come"
-echo "  through another dependency:"
+echo "  Packages of the opened files that the package does not name in Depends (the minimal"
+echo "  system has them only through its dependencies):"
 for owner in $(while IFS= read -r file; do owner_of "$file"; done <"$root/tmp/opened" | sort -u); do
   chroot "$root" dpkg-query -W -f '${Depends}\n' quillet | tr ',' '\n' | grep -q "^ *$owner\b" ||
-    printf '    %s\n' "$owner"
-done | tr '\n' ' '
+    printf '%s ' "$owner"
+done | fold -s -w 88 | sed 's/^/    /'
 echo
 
 echo "== Without fonts-liberation"
