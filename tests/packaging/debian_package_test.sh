@@ -38,6 +38,7 @@ remove_package() {
   apt purge quillet >/dev/null
 }
 trap remove_package EXIT
+trap 'exit 1' INT TERM
 
 cd "$build_dir" || exit 1
 rm -f quillet_*.deb
