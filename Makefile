@@ -1,25 +1,36 @@
 # Two commands do everything: `make run` starts the program, `make test` passes the suite.
-# Both install the missing build dependencies first (apt-get, as root or through sudo).
+# Both install the missing Debian packages first (apt-get, as root or through sudo): `make run`
+# only those that the program needs, `make test` also those of the tests.
 
 BUILD ?= build
 SANITIZE ?= OFF
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test test-sanitize bench bench-startup install clean
+.PHONY: all deps deps-run configure build run test test-sanitize bench bench-startup install \
+	uninstall package clean
 
 all: build
 
 deps:
-	@bash scripts/install-deps.sh
+	@bash scripts/install-deps.sh test
+
+deps-run:
+	@bash scripts/install-deps.sh run
 
 configure: deps
-	cmake -S . -B $(BUILD) -DQUILLET_SANITIZE=$(SANITIZE) $(CMAKE_FLAGS)
+	cmake -S . -B $(BUILD) -DQUILLET_SANITIZE=$(SANITIZE) -DQUILLET_TESTS=ON $(CMAKE_FLAGS)
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+# Builds the program alone, without the tests. A build folder that is already configured
+# keeps its settings, so that running the program never drops the tests of an earlier
+# `make test`.
+run: deps-run
+	@test -f $(BUILD)/CMakeCache.txt || \
+		cmake -S . -B $(BUILD) -DQUILLET_TESTS=OFF $(CMAKE_FLAGS)
+	cmake --build $(BUILD) -j $(JOBS) --target Quillet
 	$(BUILD)/app/Quillet
 
 test: build
@@ -40,6 +51,14 @@ bench-startup:
 
 install: build
 	cmake --install $(BUILD)
+
+# Removes every file that `make install` wrote, and the folders it created once they are empty.
+uninstall:
+	cmake -D BUILD_DIR=$(BUILD) -P cmake/Uninstall.cmake
+
+# The Debian package quillet_<version>_<architecture>.deb, in the build folder.
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 clean:
 	rm -rf build build-sanitize build-bench

@@ -1,5 +1,5 @@
-// The program's version block. The desktop entry and the AppStream metadata repeat these
-// texts, and a test keeps them in step.
+// The program's version block, which belongs to the program alone: the desktop files describe
+// the product without it.
 
 #include "res/resources.h"
 

@@ -1,18 +1,38 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building and testing Quillet needs, and only those
-# that are missing, so that running it again on a prepared machine costs nothing.
+# Installs the Debian packages that Quillet needs, and only those that are missing, so that
+# running it again on a prepared machine costs nothing.
+#
+#   scripts/install-deps.sh run    what building and running the program needs
+#   scripts/install-deps.sh test   that, and what the test suite, the benchmarks and the
+#                                  Debian package need (the default)
 set -euo pipefail
 
-packages=(
-  build-essential cmake pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+purpose=${1:-test}
+
+# The compiler, CMake, Qt 6 Widgets with its X11 platform plugin, and the font the dialogs
+# are drawn in.
+program_packages=(
+  build-essential cmake
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
+  fonts-liberation
+)
+test_packages=(
+  pkg-config python3
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-liberation fonts-dejavu-core
+  fonts-dejavu-core
   locales
   xvfb xauth xdotool x11-utils
   dbus at-spi2-core python3-pyatspi
   libx11-dev libxtst-dev
+  # The checks of the desktop files, manual pages, completions and Debian package.
+  desktop-file-utils appstream appstream-compose man-db groff-base bash zsh fish lintian
 )
+
+case $purpose in
+  run) packages=("${program_packages[@]}") ;;
+  test) packages=("${program_packages[@]}" "${test_packages[@]}") ;;
+  *) echo "usage: $0 [run|test]" >&2; exit 2 ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do
@@ -29,6 +49,8 @@ if [ ${#missing[@]} -gt 0 ]; then
   as_root apt-get update -qq
   as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
+
+[ "$purpose" = test ] || exit 0
 
 # The number-format tests run under a comma-decimal locale to prove that the program reads
 # and writes '.' decimals whatever the user's locale is.

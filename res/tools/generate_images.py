@@ -28,6 +28,16 @@ BLACK, NAVY, LIGHT_GREY, YELLOW = 0, 4, 7, 11
 
 PREVIEW_SCALE = 8
 
+# The desktop icons are named after the application id, in the hicolor theme.
+APP_ID = "org.quillet.Quillet"
+HICOLOR = "desktop/icons/hicolor"
+
+# Each desktop icon size is drawn from the icon picture that fills it with whole pixels, so
+# that every pixel of the original becomes a sharp square (48 is the 16-pixel picture three
+# times over, the others the 32-pixel picture).
+DESKTOP_ICON_SOURCES = {16: (16, 1), 32: (32, 1), 48: (16, 3), 64: (32, 2), 128: (32, 4),
+                        256: (32, 8)}
+
 
 class Canvas:
     """A picture being drawn: background everywhere until masks are stamped onto it."""
@@ -127,8 +137,11 @@ def output_files():
     files = {"res/images/icon_128.ico": image_files.ico_bytes([icon_32, icon_16], PALETTE)}
     for number, picture in bitmaps().items():
         files[f"res/images/bitmap_{number}.bmp"] = image_files.bmp_bytes(picture, PALETTE)
-    for size, picture in ((16, icon_16), (32, icon_32)):
-        files[f"desktop/icons/{size}x{size}/quillet.png"] = image_files.png_bytes(picture, PALETTE)
+    pictures = {16: icon_16, 32: icon_32}
+    for size, (source, scale) in DESKTOP_ICON_SOURCES.items():
+        files[f"{HICOLOR}/{size}x{size}/apps/{APP_ID}.png"] = image_files.png_bytes(
+            pictures[source], PALETTE, scale)
+    files[f"{HICOLOR}/scalable/apps/{APP_ID}.svg"] = image_files.svg_bytes(icon_32, PALETTE)
     return files
 
 

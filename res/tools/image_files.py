@@ -1,5 +1,5 @@
-"""Byte-exact writers for the picture formats the program ships: 16-colour BMP and ICO, and
-8-bit RGB PNG for the desktop icons and the enlarged previews.
+"""Byte-exact writers for the picture formats the program ships: 16-colour BMP and ICO, 8-bit
+RGB PNG for the desktop icons and the enlarged previews, and SVG for the scalable icon.
 
 A picture is a list of rows, top row first, each row a list of indices into a 16-colour
 palette of (red, green, blue) triples.
@@ -86,3 +86,37 @@ def png_bytes(picture, palette, scale=1):
     header = struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0)
     return (b"\x89PNG\r\n\x1a\n" + _png_chunk(b"IHDR", header) +
             _png_chunk(b"IDAT", zlib.compress(b"".join(rows), 9)) + _png_chunk(b"IEND", b""))
+
+
+def _hex_colour(colour):
+    return "#%02x%02x%02x" % colour
+
+
+def svg_bytes(picture, palette):
+    """A scalable picture that draws every pixel as a square, so that it stays as crisp as the
+    pixel art at any size. The most common colour fills the background; each horizontal run
+    of another colour is one rectangle."""
+    width, height = len(picture[0]), len(picture)
+    counts = {}
+    for row in picture:
+        for index in row:
+            counts[index] = counts.get(index, 0) + 1
+    background = max(counts, key=counts.get)
+    lines = [
+        '<?xml version="1.0" encoding="UTF-8"?>',
+        f'<svg xmlns="http://www.w3.org/2000/svg" width="{width}" height="{height}" '
+        f'viewBox="0 0 {width} {height}" shape-rendering="crispEdges">',
+        f'  <rect width="{width}" height="{height}" fill="{_hex_colour(palette[background])}"/>',
+    ]
+    for y, row in enumerate(picture):
+        x = 0
+        while x < width:
+            run = 1
+            while x + run < width and row[x + run] == row[x]:
+                run += 1
+            if row[x] != background:
+                lines.append(f'  <rect x="{x}" y="{y}" width="{run}" height="1" '
+                             f'fill="{_hex_colour(palette[row[x]])}"/>')
+            x += run
+    lines.append("</svg>")
+    return ("\n".join(lines) + "\n").encode("ascii")
