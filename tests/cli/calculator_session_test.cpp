@@ -93,12 +93,13 @@ TEST(CalculatorSession, AnswersEachLineAndEndsWithTheHeaviestStatus) {
 TEST(CalculatorSession, WritesOneJsonObjectPerLine) {
   const SessionOutput output =
       RunSession(kJson, "roots 0 0 0\nvector 3d curl 1 2 3 4 5 6\ncomplex mag 3 4\n");
-  EXPECT_EQ(output.out,
-            "{\"events\":[{\"message\":\"\\n Input Error \\n\"},"
-            "{\"set\":{\"box\":\"X\",\"text\":\"0.\"}},"
-            "{\"set\":{\"box\":\"constant\",\"text\":\"0.\"}}]}\n"
-            "{\"error\":\"line 2: unknown vector operation \\\"curl\\\"\"}\n"
-            "{\"events\":[{\"result\":\" mag(X) =           5 \\n\"}]}\n");
+  EXPECT_EQ(
+      output.out,
+      "{\"events\":[{\"message\":\"\\n Input Error \\n\"},"
+      "{\"set\":{\"box\":\"X\",\"text\":\"0.\"}},"
+      "{\"set\":{\"box\":\"constant\",\"text\":\"0.\"}}]}\n"
+      "{\"error\":\"line 2: unknown vector operation \\\"curl\\\"\"}\n"
+      "{\"events\":[{\"result\":\" mag(X) =           5 \\n\",\"values\":{\"magnitude\":5}}]}\n");
   EXPECT_EQ(output.err, "");
   EXPECT_EQ(output.exit_status, CalculatorSession::kUsageError);
 }

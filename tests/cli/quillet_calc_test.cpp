@@ -64,7 +64,7 @@ const RunCase kRuns[] = {
      " 1/X =        0.12 - j (       0.16) \n\n",
      "quillet-calc: line 2: vector needs an operation after the dimension\n" + UsageText() +
          "\n Input Error \n\n"},
-    {"--json -", "roots 1 \"\" 1\nroots\n", 2,
+    {"--json --lenient -", "roots 1 \"\" 1\nroots\n", 2,
      "{\"events\":[{\"roots\":\" Two Complex Roots: \\r\\n\\r\\n x1 =           -0 + j (           "
      "1) "
      "\\r\\n\\r\\n x2 =           -0 -  j (           1) "

@@ -36,7 +36,7 @@ const RequestCase kRequests[] = {
 
 TEST(ParseCalculation, ReadsEachKindOfCalculation) {
   for (const auto& c : kRequests) {
-    const ParsedCalculation parsed = ParseCalculation(Words(c.line));
+    const ParsedCalculation parsed = ParseCalculation(Words(c.line), NumberReading::Lenient);
     ASSERT_TRUE(std::holds_alternative<CalculationRequest>(parsed))
         << c.line << ": " << std::get<UsageError>(parsed).problem;
     EXPECT_EQ(std::get<CalculationRequest>(parsed), c.request) << c.line;
@@ -45,7 +45,8 @@ TEST(ParseCalculation, ReadsEachKindOfCalculation) {
 
 TEST(ParseCalculation, TakesAnOperationWithBlanksAsOneWord) {
   const std::vector<std::string> words = {"complex", "natural log (X)", "-1", "0"};
-  EXPECT_EQ(ParseCalculation(words), ParsedCalculation(ComplexRequest{3, {-1, 0, 0, 0, 0, 0}}));
+  EXPECT_EQ(ParseCalculation(words, NumberReading::Lenient),
+            ParsedCalculation(ComplexRequest{3, {-1, 0, 0, 0, 0, 0}}));
 }
 
 struct ProblemCase {
@@ -76,7 +77,9 @@ const ProblemCase kProblems[] = {
 
 TEST(ParseCalculation, NamesWhatIsWrongWithWordsThatAreNoCalculation) {
   for (const auto& c : kProblems)
-    EXPECT_EQ(ParseCalculation(Words(c.line)), ParsedCalculation(UsageError{c.problem})) << c.line;
+    EXPECT_EQ(ParseCalculation(Words(c.line), NumberReading::Lenient),
+              ParsedCalculation(UsageError{c.problem}))
+        << c.line;
 }
 
 }  // namespace
