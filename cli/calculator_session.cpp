@@ -106,6 +106,10 @@ void CalculatorSession::ReportUsageError(std::string_view problem) {
   FlushWhenLarge();
 }
 
+void CalculatorSession::WriteText(std::string_view text) {
+  out_ += text;
+}
+
 void CalculatorSession::Flush() {
   // Messages go out before the results they came with, as their boxes come first.
   Write(err_, err_file_, "standard error");
@@ -157,6 +161,7 @@ void CalculatorSession::Fail(std::string what, int error_number) {
   exit_status_ = kReadOrWriteError;
   out_.clear();
   err_.clear();
+  // Some failures (a short write on a stream with no room and no error code) leave errno 0.
   if (error_number != 0)
     what += std::string(": ") + std::strerror(error_number);
   // The report is the one thing written after a failure; if standard error is what failed,

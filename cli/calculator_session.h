@@ -52,6 +52,9 @@ class CalculatorSession {
 
   void ReportUsageError(std::string_view problem);
 
+  // `text` on standard output as it stands: the help and the version.
+  void WriteText(std::string_view text);
+
   // Writes out what is gathered so far.
   void Flush();
 
