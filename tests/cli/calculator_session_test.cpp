@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <sstream>
 
 #include "cli/help_text.h"
@@ -19,7 +20,8 @@ struct SessionOutput {
 };
 
 // Runs a session over `lines` as a batch, writing to in-memory streams.
-SessionOutput RunSession(CalculatorSession::Format format, const std::string& lines) {
+SessionOutput RunSession(CalculatorSession::Format format, const std::string& lines,
+                         SessionOptions options = {}) {
   char* out_data = nullptr;
   char* err_data = nullptr;
   size_t out_size = 0, err_size = 0;
@@ -27,7 +29,7 @@ SessionOutput RunSession(CalculatorSession::Format format, const std::string& li
   std::FILE* err = open_memstream(&err_data, &err_size);
   int exit_status;
   {
-    CalculatorSession session(format, out, err);
+    CalculatorSession session(format, out, err, options);
     std::istringstream in(lines);
     session.AnswerLines(in);
     session.Flush();
@@ -139,6 +141,102 @@ TEST(CalculatorSession, LeavesTheCubicWorkAreaToTheLinesThatFollow) {
   RunSession(kPlain, "roots 2 0 0 16\ncomplex mag 3 4\nvector 2d dot 1 2 3 4\n");
   EXPECT_EQ(CubicWork.a, 2.0);
   EXPECT_EQ(CubicWork.d, -8.0);
+}
+
+TEST(CalculatorSession, RefusesABadNumberAndAnswersTheLinesAfterIt) {
+  const SessionOutput plain = RunSession(kPlain, "roots 1 1/3 2\nroots 1 -3 2\n");
+  EXPECT_EQ(plain.out, kQuadraticRoots);
+  EXPECT_EQ(plain.err, "quillet-calc: line 1: word 3, \"1/3\", is not a number\n" + UsageText());
+  EXPECT_EQ(plain.exit_status, CalculatorSession::kUsageError);
+  const SessionOutput lenient =
+      RunSession(kPlain, "roots 1 1/3 2\n", {NumberReading::Lenient, ResultDigits::kStandard});
+  EXPECT_EQ(lenient.out,
+            " Two Complex Roots: \n\n x1 =         -0.5 + j (      1.3229) \n\n x2 =         "
+            "-0.5 -  j (      1.3229) \n");
+  EXPECT_EQ(lenient.exit_status, CalculatorSession::kAllResults);
+}
+
+TEST(CalculatorSession, RefusesALineBeyondTheLimitAndGoesOn) {
+  // Lines of exactly the limit are read; one byte more is refused, however long the line.
+  const std::string blanks(CalculatorSession::kLineLimit - 12, ' ');
+  const std::string lines = "roots 1 -3 2" + blanks + "\n" + "roots 1 -3 2 " + blanks + "\n" +
+                            std::string(3 * CalculatorSession::kLineLimit, '1') + "\r\n" +
+                            "roots 1 -3 2";
+  const SessionOutput output = RunSession(kPlain, lines);
+  EXPECT_EQ(output.out, std::string(kQuadraticRoots) + kQuadraticRoots);
+  EXPECT_EQ(output.err, "quillet-calc: line 2: longer than 65536 bytes\n" + UsageText() +
+                            "quillet-calc: line 3: longer than 65536 bytes\n" + UsageText());
+  EXPECT_EQ(output.exit_status, CalculatorSession::kUsageError);
+}
+
+TEST(CalculatorSession, WritesEveryResultWithTheDigitsAsked) {
+  const SessionOutput output =
+      RunSession(kPlain, "roots 1 0 -2\ncomplex div 1 2 3 -4\n", {NumberReading::Strict, 9});
+  EXPECT_EQ(output.out,
+            " Two Real Roots: \n\n x1 =       1.41421356 \n x2 =      -1.41421356\n"
+            " X/Y =            -0.2 + j (            0.4) \n\n\n mag (X/Y) =     0.447213595 \n\n");
+}
+
+// A stream whose every write fails, as standard output on a full disc.
+std::FILE* FullDisc() {
+  std::FILE* file = std::fopen("/dev/full", "w");
+  std::setvbuf(file, nullptr, _IONBF, 0);
+  return file;
+}
+
+TEST(CalculatorSession, StopsAtTheFirstFailedWriteAndSaysSoInOneLine) {
+  for (const auto format : {kPlain, kJson}) {
+    char* err_data = nullptr;
+    size_t err_size = 0;
+    std::FILE* out = FullDisc();
+    std::FILE* err = open_memstream(&err_data, &err_size);
+    // Enough lines to fill the output several times over; the input is read no further than
+    // the first failed write.
+    std::string lines;
+    for (int i = 0; i < 20000; ++i)
+      lines += "roots 1 -3 2\n";
+    std::istringstream in(lines);
+    int exit_status;
+    {
+      CalculatorSession session(format, out, err);
+      session.AnswerLines(in);
+      session.Flush();
+      exit_status = session.ExitStatus();
+    }
+    std::fclose(out);
+    std::fclose(err);
+    EXPECT_EQ(std::string(err_data, err_size),
+              "quillet-calc: cannot write standard output: No space left on device\n");
+    EXPECT_EQ(exit_status, CalculatorSession::kReadOrWriteError);
+    EXPECT_LT(in.tellg(), static_cast<std::streamoff>(lines.size()));
+    std::free(err_data);
+  }
+}
+
+TEST(CalculatorSession, AFailedReadIsAFailure) {
+  std::ifstream directory("/");
+  const SessionOutput output = [&] {
+    char* out_data = nullptr;
+    char* err_data = nullptr;
+    size_t out_size = 0, err_size = 0;
+    std::FILE* out = open_memstream(&out_data, &out_size);
+    std::FILE* err = open_memstream(&err_data, &err_size);
+    int exit_status;
+    {
+      CalculatorSession session(kPlain, out, err);
+      session.AnswerLines(directory);
+      exit_status = session.ExitStatus();
+    }
+    std::fclose(out);
+    std::fclose(err);
+    SessionOutput output{std::string(out_data, out_size), std::string(err_data, err_size),
+                         exit_status};
+    std::free(out_data);
+    std::free(err_data);
+    return output;
+  }();
+  EXPECT_EQ(output.err, "quillet-calc: cannot read standard input: Is a directory\n");
+  EXPECT_EQ(output.exit_status, CalculatorSession::kReadOrWriteError);
 }
 
 }  // namespace
