@@ -1,5 +1,6 @@
 #include "cli/event_printer.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -30,6 +31,12 @@ const char* BoxName(CoefficientBox box) {
 const char* EventName(CalculationEvent::Kind kind) {
   static const char* const names[] = {"message", "roots", "result"};
   return names[static_cast<int>(kind)];
+}
+
+// Whether `c` is anything but printable ASCII that a JSON string takes as it is.
+bool NeedsCare(char c) {
+  const auto byte = static_cast<unsigned char>(c);
+  return byte < 0x20 || byte >= 0x7f || c == '"' || c == '\\';
 }
 
 // ,"values":[{"re":..,"im":..,"radius":..,"isolated":true},...]
@@ -128,6 +135,12 @@ void AppendJsonString(std::string_view text, std::string& out) {
   static const char kHex[] = "0123456789abcdef";
   out += '"';
   while (!text.empty()) {
+    // Printable ASCII, all of most texts, goes over in one piece.
+    const size_t plain = std::find_if(text.begin(), text.end(), NeedsCare) - text.begin();
+    out.append(text.substr(0, plain));
+    text.remove_prefix(plain);
+    if (text.empty())
+      break;
     const size_t length = Utf8SequenceLength(text);
     const std::string_view character = text.substr(0, length);
     text.remove_prefix(length == 0 ? 1 : length);

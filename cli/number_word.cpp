@@ -10,14 +10,17 @@ std::variant<double, UsageError> ReadNumberWord(std::string_view word, size_t po
                                                 NumberReading reading) {
   if (reading == NumberReading::Lenient)
     return FieldNumber(word);
-  const std::string where = "word " + std::to_string(position) + ", " + QuotedWord(word) + ",";
+  const auto refused = [&](const char* problem) {
+    return UsageError{"word " + std::to_string(position) + ", " + QuotedWord(word) + ", " +
+                      problem};
+  };
   const size_t length = NumberPrefixLength(word);
   if (length == 0 || length != word.size())
-    return UsageError{where + " is not a number"};
+    return refused("is not a number");
   // The word is a number from its first byte to its last, so the boxes' reading takes all of
   // it.
   const double value = FieldNumber(word);
   if (std::isinf(value))
-    return UsageError{where + " is too large for a double"};
+    return refused("is too large for a double");
   return value;
 }
