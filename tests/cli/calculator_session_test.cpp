@@ -19,9 +19,9 @@ struct SessionOutput {
   int exit_status;
 };
 
-// Runs a session over `lines` as a batch, writing to in-memory streams.
-SessionOutput RunSession(CalculatorSession::Format format, const std::string& lines,
-                         SessionOptions options = {}) {
+// Runs a session over `in` as a batch, writing to in-memory streams.
+SessionOutput RunSessionOn(std::istream& in, CalculatorSession::Format format,
+                           SessionOptions options = {}) {
   char* out_data = nullptr;
   char* err_data = nullptr;
   size_t out_size = 0, err_size = 0;
@@ -30,7 +30,6 @@ SessionOutput RunSession(CalculatorSession::Format format, const std::string& li
   int exit_status;
   {
     CalculatorSession session(format, out, err, options);
-    std::istringstream in(lines);
     session.AnswerLines(in);
     session.Flush();
     exit_status = session.ExitStatus();
@@ -42,6 +41,12 @@ SessionOutput RunSession(CalculatorSession::Format format, const std::string& li
   std::free(out_data);
   std::free(err_data);
   return output;
+}
+
+SessionOutput RunSession(CalculatorSession::Format format, const std::string& lines,
+                         SessionOptions options = {}) {
+  std::istringstream in(lines);
+  return RunSessionOn(in, format, options);
 }
 
 const CalculatorSession::Format kPlain = CalculatorSession::Format::Plain;
@@ -215,26 +220,7 @@ TEST(CalculatorSession, StopsAtTheFirstFailedWriteAndSaysSoInOneLine) {
 
 TEST(CalculatorSession, AFailedReadIsAFailure) {
   std::ifstream directory("/");
-  const SessionOutput output = [&] {
-    char* out_data = nullptr;
-    char* err_data = nullptr;
-    size_t out_size = 0, err_size = 0;
-    std::FILE* out = open_memstream(&out_data, &out_size);
-    std::FILE* err = open_memstream(&err_data, &err_size);
-    int exit_status;
-    {
-      CalculatorSession session(kPlain, out, err);
-      session.AnswerLines(directory);
-      exit_status = session.ExitStatus();
-    }
-    std::fclose(out);
-    std::fclose(err);
-    SessionOutput output{std::string(out_data, out_size), std::string(err_data, err_size),
-                         exit_status};
-    std::free(out_data);
-    std::free(err_data);
-    return output;
-  }();
+  const SessionOutput output = RunSessionOn(directory, kPlain);
   EXPECT_EQ(output.err, "quillet-calc: cannot read standard input: Is a directory\n");
   EXPECT_EQ(output.exit_status, CalculatorSession::kReadOrWriteError);
 }

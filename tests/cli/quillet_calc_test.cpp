@@ -26,19 +26,27 @@ std::string FileText(const std::string& path) {
   return text.str();
 }
 
-// `arguments` go to the shell as written, so quotes in them work as on a command line.
-ProgramRun RunQuilletCalc(const std::string& arguments, const std::string& input = "") {
+// Runs `script` in the shell with $CALC naming the program and $IN, $OUT and $ERR naming
+// files: $IN holds `input`, and the run gives back what the script left in $OUT and $ERR.
+ProgramRun RunScript(const std::string& script, const std::string& input = "") {
   // ctest runs each test in a process of its own and several at once: the files carry the pid.
-  const std::string stem = ::testing::TempDir() + "quillet_calc_" + std::to_string(getpid());
+  const std::string stem = ::testing::TempDir() + "quillet_script_" + std::to_string(getpid());
   const std::string in = stem + ".in", out = stem + ".out", err = stem + ".err";
   std::ofstream(in, std::ios::binary) << input;
-  const std::string command = std::string("'") + QUILLET_CALC_PATH + "' " + arguments + " <'" + in +
-                              "' >'" + out + "' 2>'" + err + "'";
-  const int status = std::system(command.c_str());
+  setenv("CALC", QUILLET_CALC_PATH, 1);
+  setenv("IN", in.c_str(), 1);
+  setenv("OUT", out.c_str(), 1);
+  setenv("ERR", err.c_str(), 1);
+  const int status = std::system(script.c_str());
   ProgramRun run{WIFEXITED(status) ? WEXITSTATUS(status) : -1, FileText(out), FileText(err)};
   for (const std::string& path : {in, out, err})
     std::remove(path.c_str());
   return run;
+}
+
+// `arguments` go to the shell as written, so quotes in them work as on a command line.
+ProgramRun RunQuilletCalc(const std::string& arguments, const std::string& input = "") {
+  return RunScript("\"$CALC\" " + arguments + " <\"$IN\" >\"$OUT\" 2>\"$ERR\"", input);
 }
 
 const char kQuadraticRoots[] = " Two Real Roots: \n\n x1 =            2 \n x2 =            1\n";
@@ -71,42 +79,6 @@ const RunCase kRuns[] = {
      "\"},{\"set\":{\"box\":\"X\",\"text\":\"0.\"}}]}\n"
      "{\"error\":\"line 2: roots takes 3, 4 or 5 coefficients, not 0\"}\n",
      ""},
-};
-
-TEST(QuilletCalc, ExitsAndWritesAsEachCalculationEnds) {
-  for (const auto& c : kRuns) {
-    const ProgramRun run = RunQuilletCalc(c.arguments, c.input);
-    EXPECT_EQ(run.exit_status, c.exit_status) << c.arguments;
-    EXPECT_EQ(run.out, c.out) << c.arguments;
-    EXPECT_EQ(run.err, c.err) << c.arguments;
-  }
-}
-
-// Every example of a word that is not a number, on the command line and in a batch.
-TEST(QuilletCalc, RefusesEveryWordThatIsNotWhollyANumber) {
-  for (const char* word : {"1/3", "two", "2,5", "0x10", "1e", "nan", "inf", "", "3abc", "1e999"}) {
-    const std::string problem =
-        std::string("word 3, \"") + word + "\", is " +
-        (std::string(word) == "1e999" ? "too large for a double" : "not a number");
-    const ProgramRun run = RunQuilletCalc(std::string("roots 1 '") + word + "' 2");
-    EXPECT_EQ(run.exit_status, 2) << word;
-    EXPECT_EQ(run.out, "") << word;
-    EXPECT_EQ(run.err, "quillet-calc: " + problem + "\n" + UsageText()) << word;
-    const ProgramRun batch =
-        RunQuilletCalc("--json -", std::string("roots 1 \"") + word + "\" 2\nroots 1 -3 2\n");
-    EXPECT_EQ(batch.exit_status, 2) << word;
-    EXPECT_EQ(batch.out.substr(0, batch.out.find('\n')),
-              "{\"error\":\"line 1: " +
-                  std::string(problem)
-                      .replace(problem.find('"'), 1, "\\\"")
-                      .replace(problem.rfind('"') + 1, 1, "\\\"") +
-                  "\"}")
-        << word;
-    EXPECT_NE(batch.out.find("Two Real Roots"), std::string::npos) << word;
-  }
-}
-
-const RunCase kOptionRuns[] = {
     {"--lenient roots 1 1/3 2", "", 0,
      " Two Complex Roots: \n\n x1 =         -0.5 + j (      1.3229) \n\n x2 =         -0.5 -  j ( "
      "     1.3229) \n",
@@ -145,8 +117,8 @@ const RunCase kOptionRuns[] = {
      ""},
 };
 
-TEST(QuilletCalc, ReadsAndWritesAsItsOptionsAsk) {
-  for (const auto& c : kOptionRuns) {
+TEST(QuilletCalc, ExitsAndWritesAsEachCalculationEnds) {
+  for (const auto& c : kRuns) {
     const ProgramRun run = RunQuilletCalc(c.arguments, c.input);
     EXPECT_EQ(run.exit_status, c.exit_status) << c.arguments;
     EXPECT_EQ(run.out, c.out) << c.arguments;
@@ -154,21 +126,25 @@ TEST(QuilletCalc, ReadsAndWritesAsItsOptionsAsk) {
   }
 }
 
-// Runs `script` in the shell with $CALC naming the program and $IN, $OUT and $ERR naming
-// files: $IN holds `input`, and the run gives back what the script left in $OUT and $ERR.
-ProgramRun RunScript(const std::string& script, const std::string& input = "") {
-  const std::string stem = ::testing::TempDir() + "quillet_script_" + std::to_string(getpid());
-  const std::string in = stem + ".in", out = stem + ".out", err = stem + ".err";
-  std::ofstream(in, std::ios::binary) << input;
-  setenv("CALC", QUILLET_CALC_PATH, 1);
-  setenv("IN", in.c_str(), 1);
-  setenv("OUT", out.c_str(), 1);
-  setenv("ERR", err.c_str(), 1);
-  const int status = std::system(script.c_str());
-  ProgramRun run{WIFEXITED(status) ? WEXITSTATUS(status) : -1, FileText(out), FileText(err)};
-  for (const std::string& path : {in, out, err})
-    std::remove(path.c_str());
-  return run;
+// Every example of a word that is not a number, on the command line and in a batch.
+TEST(QuilletCalc, RefusesEveryWordThatIsNotWhollyANumber) {
+  for (const char* word : {"1/3", "two", "2,5", "0x10", "1e", "nan", "inf", "", "3abc", "1e999"}) {
+    const std::string reason =
+        std::string(word) == "1e999" ? "too large for a double" : "not a number";
+    const std::string problem = std::string("word 3, \"") + word + "\", is " + reason;
+    const ProgramRun run = RunQuilletCalc(std::string("roots 1 '") + word + "' 2");
+    EXPECT_EQ(run.exit_status, 2) << word;
+    EXPECT_EQ(run.out, "") << word;
+    EXPECT_EQ(run.err, "quillet-calc: " + problem + "\n" + UsageText()) << word;
+    const ProgramRun batch =
+        RunQuilletCalc("--json -", std::string("roots 1 \"") + word + "\" 2\nroots 1 -3 2\n");
+    EXPECT_EQ(batch.exit_status, 2) << word;
+    EXPECT_EQ(
+        batch.out.substr(0, batch.out.find('\n')),
+        std::string("{\"error\":\"line 1: word 3, \\\"") + word + "\\\", is " + reason + "\"}")
+        << word;
+    EXPECT_NE(batch.out.find("Two Real Roots"), std::string::npos) << word;
+  }
 }
 
 TEST(QuilletCalc, ReportsAFailedReadOrWriteInOneLineWithStatusThree) {
