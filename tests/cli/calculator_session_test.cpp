@@ -2,9 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cstdio>
 #include <cstdlib>
+#include <cwchar>
 #include <fstream>
+#include <iterator>
+#include <random>
 #include <sstream>
 
 #include "cli/help_text.h"
@@ -215,6 +219,52 @@ TEST(CalculatorSession, StopsAtTheFirstFailedWriteAndSaysSoInOneLine) {
     EXPECT_EQ(exit_status, CalculatorSession::kReadOrWriteError);
     EXPECT_LT(in.tellg(), static_cast<std::streamoff>(lines.size()));
     std::free(err_data);
+  }
+}
+
+// Whether `text` is well-formed UTF-8 with no control character but those `allowed`, as the
+// C library's own UTF-8 decoder reads it.
+bool IsCleanUtf8(const std::string& text, std::string_view allowed) {
+  const locale_t utf8 = newlocale(LC_CTYPE_MASK, "C.UTF-8", static_cast<locale_t>(nullptr));
+  const locale_t previous = uselocale(utf8);
+  std::mbstate_t state{};
+  bool clean = true;
+  for (size_t i = 0; clean && i < text.size();) {
+    wchar_t c;
+    const size_t length = std::mbrtowc(&c, text.data() + i, text.size() - i, &state);
+    if (length == 0 || length > 4)
+      clean = false;  // a NUL, or a sequence that is not UTF-8
+    else if ((c < 0x20 || (c >= 0x7f && c < 0xa0)) &&
+             allowed.find(static_cast<char>(c)) == allowed.npos)
+      clean = false;
+    else
+      i += length;
+  }
+  uselocale(previous);
+  freelocale(utf8);
+  return clean;
+}
+
+// Lines of random bytes, words and quotes among them, as a fuzzer would write them: JSON output
+// stays valid UTF-8 with every control character escaped, and plain output shows none raw.
+TEST(CalculatorSession, NeverWritesRawControlBytesOrBrokenUtf8) {
+  std::mt19937 random(20261208);
+  const std::string pieces[] = {"roots ", "complex ", "vector 3d ", "mag ", "1 ", "\"", " "};
+  for (int round = 0; round < 200; ++round) {
+    std::string lines;
+    for (int line = 0; line < 20; ++line) {
+      for (int piece = random() % 8; piece > 0; --piece) {
+        if (random() % 2)
+          lines += pieces[random() % std::size(pieces)];
+        else
+          lines += static_cast<char>(random() % 256 == 0 ? 1 : random() % 256);
+      }
+      lines += '\n';
+    }
+    const SessionOutput json = RunSession(kJson, lines);
+    EXPECT_TRUE(IsCleanUtf8(json.out, "\n")) << json.out;
+    const SessionOutput plain = RunSession(kPlain, lines);
+    EXPECT_TRUE(IsCleanUtf8(plain.out + plain.err, "\n\t")) << plain.err;
   }
 }
 
