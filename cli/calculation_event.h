@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "common/result_text.h"
 #include "poly/poly_effects.h"
 
 // One thing a calculation shows, in the order the program would show it.
@@ -16,6 +17,8 @@ struct CalculationEvent {
   Kind kind;
   std::string text;
   CoefficientBox box = CoefficientBox::Constant;  // only for WriteBack
+  std::vector<RootValue> root_values = {};        // only for Roots: the roots it shows, if given
+  std::vector<ShownNumber> numbers = {};          // only for Result: the numbers it shows
 
   bool operator==(const CalculationEvent&) const = default;
 };

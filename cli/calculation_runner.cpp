@@ -6,6 +6,7 @@
 #include "poly/cubic.h"
 #include "poly/quadratic.h"
 #include "poly/quartic.h"
+#include "vector/vector_ops.h"
 
 namespace {
 
@@ -28,22 +29,29 @@ PolyEffects Solve(const std::vector<std::string>& c) {
 CalculationEvents Run(const RootsRequest& request) {
   CalculationEvents events;
   for (PolyEffect& effect : Solve(request.coefficients))
-    events.push_back(
-        {kEventKinds[static_cast<int>(effect.kind)], std::move(effect.text), effect.box});
+    events.push_back({kEventKinds[static_cast<int>(effect.kind)], std::move(effect.text),
+                      effect.box, std::move(effect.values)});
   return events;
+}
+
+CalculationEvents Shown(ResultWithNumbers result) {
+  return {{CalculationEvent::Kind::Result,
+           std::move(result.text),
+           CoefficientBox::Constant,
+           {},
+           std::move(result.numbers)}};
 }
 
 CalculationEvents Run(const ComplexRequest& request) {
   const auto& p = request.parts;
-  return {{CalculationEvent::Kind::Result,
-           ComputeComplexResult(request.operation, {p[0], p[1]}, {p[2], p[3]}, {p[4], p[5]})}};
+  return Shown(
+      ComputeComplexResultWithNumbers(request.operation, {p[0], p[1]}, {p[2], p[3]}, {p[4], p[5]}));
 }
 
 CalculationEvents Run(const VectorRequest& request) {
   const auto& c = request.components;
-  return {{CalculationEvent::Kind::Result,
-           ComputeVectorResult(request.dimension, request.operation, {c[0], c[1], c[2]},
-                               {c[3], c[4], c[5]})}};
+  return Shown(ComputeVectorResultWithNumbers(request.dimension, request.operation,
+                                              {c[0], c[1], c[2]}, {c[3], c[4], c[5]}));
 }
 
 }  // namespace

@@ -1,5 +1,11 @@
 #include "cli/calculator_session.h"
 
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstring>
+#include <limits>
+#include <memory>
 #include <variant>
 
 #include "cli/calculation_runner.h"
@@ -15,17 +21,27 @@ bool IsBlank(std::string_view line) {
   return line.find_first_not_of(" \t") == std::string_view::npos;
 }
 
-bool HasMessage(const CalculationEvents& events) {
-  for (const CalculationEvent& event : events)
-    if (event.kind == CalculationEvent::Kind::Message)
-      return true;
-  return false;
+// Whether `out` and `err` are one stream or open the same file, terminal or pipe, so that
+// whoever reads one reads both, interleaved as they are written.
+bool OneDestination(std::FILE* out, std::FILE* err) {
+  if (out == err)
+    return true;
+  const int out_fd = fileno(out), err_fd = fileno(err);
+  struct stat out_stat, err_stat;
+  return out_fd >= 0 && err_fd >= 0 && fstat(out_fd, &out_stat) == 0 &&
+         fstat(err_fd, &err_stat) == 0 && out_stat.st_dev == err_stat.st_dev &&
+         out_stat.st_ino == err_stat.st_ino;
 }
 
 }  // namespace
 
-CalculatorSession::CalculatorSession(Format format, std::FILE* out, std::FILE* err)
-    : format_(format), out_file_(out), err_file_(err) {}
+CalculatorSession::CalculatorSession(Format format, std::FILE* out, std::FILE* err,
+                                     SessionOptions options)
+    : format_(format),
+      out_file_(out),
+      err_file_(err),
+      options_(options),
+      one_destination_(OneDestination(out, err)) {}
 
 CalculatorSession::~CalculatorSession() {
   Flush();
@@ -36,22 +52,52 @@ void CalculatorSession::Answer(std::span<const std::string> words) {
 }
 
 void CalculatorSession::AnswerLines(std::istream& in) {
-  std::string line;
-  for (long number = 1; std::getline(in, line); ++number) {
-    if (!line.empty() && line.back() == '\r')
-      line.pop_back();
-    if (IsBlank(line))
+  // One line at a time into a buffer of the longest line allowed: a longer line is skipped
+  // up to its end rather than read into memory.
+  const auto line = std::make_unique<char[]>(kLineLimit + 1);
+  for (long number = 1; !failed_; ++number) {
+    errno = 0;
+    in.getline(line.get(), kLineLimit + 1);
+    const bool too_long = in.fail() && !in.eof() && !in.bad();
+    if (too_long) {
+      in.clear();
+      in.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
+    }
+    if (in.bad()) {
+      Fail("cannot read standard input", errno);
+      return;
+    }
+    if (too_long) {
+      ReportUsageError("line " + std::to_string(number) + ": longer than " +
+                       std::to_string(kLineLimit) + " bytes");
       continue;
-    const std::string where = "line " + std::to_string(number) + ": ";
-    const auto words = SplitWords(line);
-    if (const auto* error = std::get_if<UsageError>(&words))
-      ReportUsageError(where + error->problem);
-    else
-      Calculate(std::get<std::vector<std::string>>(words), where);
+    }
+    if (in.fail())
+      return;  // the end of the input, with no line left
+    // gcount counts the line end that getline consumed, except at the end of the input.
+    const size_t length = static_cast<size_t>(in.gcount()) - (in.eof() ? 0 : 1);
+    AnswerLine({line.get(), length}, number);
+    if (in.eof())
+      return;
   }
 }
 
+void CalculatorSession::AnswerLine(std::string_view line, long number) {
+  if (line.ends_with('\r'))
+    line.remove_suffix(1);
+  if (IsBlank(line))
+    return;
+  const std::string where = "line " + std::to_string(number) + ": ";
+  const auto words = SplitWords(line);
+  if (const auto* error = std::get_if<UsageError>(&words))
+    ReportUsageError(where + error->problem);
+  else
+    Calculate(std::get<std::vector<std::string>>(words), where);
+}
+
 void CalculatorSession::ReportUsageError(std::string_view problem) {
+  if (failed_)
+    return;
   if (format_ == Format::Json)
     AppendJsonUsageError(problem, out_);
   else
@@ -60,18 +106,21 @@ void CalculatorSession::ReportUsageError(std::string_view problem) {
   FlushWhenLarge();
 }
 
+void CalculatorSession::WriteText(std::string_view text) {
+  out_ += text;
+}
+
 void CalculatorSession::Flush() {
   // Messages go out before the results they came with, as their boxes come first.
-  std::fwrite(err_.data(), 1, err_.size(), err_file_);
-  std::fflush(err_file_);
-  std::fwrite(out_.data(), 1, out_.size(), out_file_);
-  std::fflush(out_file_);
-  err_.clear();
-  out_.clear();
+  Write(err_, err_file_, "standard error");
+  Write(out_, out_file_, "standard output");
 }
 
 void CalculatorSession::Calculate(std::span<const std::string> words, std::string_view where) {
-  const ParsedCalculation parsed = ParseCalculation(words);
+  if (failed_)
+    return;
+  const ResultDigits digits(options_.digits);
+  const ParsedCalculation parsed = ParseCalculation(words, options_.reading);
   if (const auto* error = std::get_if<UsageError>(&parsed)) {
     ReportUsageError(std::string(where) + error->problem);
     return;
@@ -79,20 +128,10 @@ void CalculatorSession::Calculate(std::span<const std::string> words, std::strin
   const CalculationEvents events = RunCalculation(std::get<CalculationRequest>(parsed));
   if (format_ == Format::Json)
     AppendJson(events, out_);
-  else if (HasMessage(events))
-    AppendPlain(events, out_, PlainErrorText());
   else
-    AppendPlain(events, out_, err_);
+    AppendPlain(events, out_, PlainErrorText());
   Note(ProducedResult(events) ? kAllResults : kInputError);
   FlushWhenLarge();
-}
-
-std::string& CalculatorSession::PlainErrorText() {
-  // Earlier results go out first: where both streams reach one terminal, every text then
-  // stands in the order the program would have shown it.
-  if (!out_.empty())
-    Flush();
-  return err_;
 }
 
 void CalculatorSession::Note(int status) {
@@ -103,4 +142,30 @@ void CalculatorSession::Note(int status) {
 void CalculatorSession::FlushWhenLarge() {
   if (out_.size() + err_.size() >= kFlushSize)
     Flush();
+}
+
+void CalculatorSession::Write(std::string& text, std::FILE* file, const char* stream_name) {
+  if (failed_) {
+    text.clear();
+    return;
+  }
+  errno = 0;
+  const size_t written = std::fwrite(text.data(), 1, text.size(), file);
+  if (written != text.size() || std::fflush(file) != 0)
+    Fail(std::string("cannot write ") + stream_name, errno);
+  text.clear();
+}
+
+void CalculatorSession::Fail(std::string what, int error_number) {
+  failed_ = true;
+  exit_status_ = kReadOrWriteError;
+  out_.clear();
+  err_.clear();
+  // Some failures (a short write on a stream with no room and no error code) leave errno 0.
+  if (error_number != 0)
+    what += std::string(": ") + std::strerror(error_number);
+  // The report is the one thing written after a failure; if standard error is what failed,
+  // the exit status alone tells.
+  std::fputs(("quillet-calc: " + what + "\n").c_str(), err_file_);
+  std::fflush(err_file_);
 }

@@ -1,13 +1,28 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdio>
 #include <istream>
 #include <span>
 #include <string>
 #include <string_view>
 
+#include "cli/number_word.h"
+#include "common/result_text.h"
+
+// How a session reads numbers and writes results.
+struct SessionOptions {
+  NumberReading reading = NumberReading::Strict;
+  int digits = ResultDigits::kStandard;  // significant digits of every result text
+};
+
 // Answers calculations one after another, in plain text or in JSON. Output is gathered and
-// written in large pieces, so that a batch of many lines costs no write per line.
+// written in large pieces, so that a batch of many lines costs no write per line. Where both
+// streams reach one file, terminal or pipe, everything goes out through `out` in the order a
+// reader would have seen it; elsewhere each stream keeps its own order.
+//
+// A failed read or write ends the session: the failure is reported in one line on `err` and
+// nothing more is read, calculated or written.
 class CalculatorSession {
  public:
   enum class Format { Plain, Json };
@@ -16,8 +31,13 @@ class CalculatorSession {
   static constexpr int kAllResults = 0;
   static constexpr int kInputError = 1;
   static constexpr int kUsageError = 2;
+  static constexpr int kReadOrWriteError = 3;
 
-  CalculatorSession(Format format, std::FILE* out, std::FILE* err);
+  // The longest line a batch reads, in bytes without its line end. No calculation needs a
+  // hundredth of it; a longer line is refused without being held in memory.
+  static constexpr size_t kLineLimit = 65536;
+
+  CalculatorSession(Format format, std::FILE* out, std::FILE* err, SessionOptions options = {});
   ~CalculatorSession();
   CalculatorSession(const CalculatorSession&) = delete;
   CalculatorSession& operator=(const CalculatorSession&) = delete;
@@ -32,6 +52,9 @@ class CalculatorSession {
 
   void ReportUsageError(std::string_view problem);
 
+  // `text` on standard output as it stands: the help and the version.
+  void WriteText(std::string_view text);
+
   // Writes out what is gathered so far.
   void Flush();
 
@@ -40,15 +63,20 @@ class CalculatorSession {
  private:
   // `where` leads the problem of a usage error: which line of a batch it stands on.
   void Calculate(std::span<const std::string> words, std::string_view where);
-  // The standard-error text of plain output, once what is gathered for standard output
-  // has been written.
-  std::string& PlainErrorText();
+  void AnswerLine(std::string_view line, long number);
+  // Where plain output gathers the text for standard error.
+  std::string& PlainErrorText() { return one_destination_ ? out_ : err_; }
   void Note(int status);
   void FlushWhenLarge();
+  void Write(std::string& text, std::FILE* file, const char* stream_name);
+  void Fail(std::string what, int error_number);
 
   Format format_;
   std::FILE* out_file_;
   std::FILE* err_file_;
+  SessionOptions options_;
+  bool one_destination_;
+  bool failed_ = false;
   std::string out_;
   std::string err_;
   int exit_status_ = kAllResults;

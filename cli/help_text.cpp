@@ -18,11 +18,12 @@ std::string OperationTable(const char* const* names, const char* const* aliases,
 
 const std::string& UsageText() {
   static const std::string usage =
-      "usage: quillet-calc [--json] roots C...\n"
-      "       quillet-calc [--json] complex OP XR XI [YR YI [ZR ZI]]\n"
-      "       quillet-calc [--json] vector 2d|3d OP X... Y...\n"
-      "       quillet-calc [--json] -\n"
-      "       quillet-calc --help | --version\n";
+      "usage: quillet-calc [OPTIONS] roots C...\n"
+      "       quillet-calc [OPTIONS] complex OP XR XI [YR YI [ZR ZI]]\n"
+      "       quillet-calc [OPTIONS] vector 2d|3d OP X... Y...\n"
+      "       quillet-calc [OPTIONS] -\n"
+      "       quillet-calc -h | --help | --version\n"
+      "options: --json  --lenient  --digits N\n";
   return usage;
 }
 
@@ -31,18 +32,30 @@ std::string HelpText() {
          "\n"
          "The calculators of Quillet Calculator in a terminal.\n"
          "\n"
-         "  roots     3, 4 or 5 coefficients from the highest power down: the roots of a\n"
-         "            quadratic, cubic or quartic polynomial\n"
-         "  complex   an operation on X, Y and Z, given as real and imaginary parts;\n"
-         "            the parts not given are 0\n"
-         "  vector    an operation on X and Y, with 2 or 3 components each\n"
-         "  -         one calculation a line from standard input, in the same words;\n"
-         "            double quotes group an operation that has blanks (\"X / Y\")\n"
-         "  --json    one JSON object a calculation, with everything it shows in order\n"
+         "  roots         3, 4 or 5 coefficients from the highest power down: the roots of a\n"
+         "                quadratic, cubic or quartic polynomial\n"
+         "  complex       an operation on X, Y and Z, given as real and imaginary parts;\n"
+         "                the parts not given are 0\n"
+         "  vector        an operation on X and Y, with 2 or 3 components each\n"
+         "  -             one calculation a line from standard input, in the same words;\n"
+         "                double quotes group an operation that has blanks (\"X / Y\");\n"
+         "                a line longer than 65536 bytes is refused\n"
          "\n"
-         "Numbers are read as the calculators read their boxes: the leading number of a\n"
-         "word, or 0. An operation is its list position, its list entry without regard to\n"
-         "case or blanks, or its alias.\n"
+         "  --json        one JSON object a calculation, with everything it shows in order\n"
+         "  --lenient     read numbers as the calculators read their boxes: the leading\n"
+         "                number of a word, or 0\n"
+         "  --digits N    every result with N significant digits (1 to 17) instead of 5,\n"
+         "                its number fields N - 5 characters wider\n"
+         "  -h, --help    this text\n"
+         "  --version     the version\n"
+         "\n"
+         "Options may stand anywhere. Every number is a whole word: an optional sign,\n"
+         "digits with an optional '.', an optional exponent (2.5, -1e-3, .5). Anything\n"
+         "else, such as 1/3, 2,5, 0x10, 1e, nan, inf or a number too large for a double\n"
+         "(1e999), is a usage error that names the word and its position; the\n"
+         "calculator's name is word 1. A number too small for a double reads as 0 or the\n"
+         "nearest subnormal. An operation is its list position, its list entry without\n"
+         "regard to case or blanks, or its alias.\n"
          "\n"
          "Complex operations:\n" +
          OperationTable(kComplexOperationNames, kComplexAliases, kComplexOperationCount) +
@@ -50,8 +63,27 @@ std::string HelpText() {
          "Vector operations:\n" +
          OperationTable(kVectorOperationNames, kVectorAliases, kVectorOperationCount) +
          "\n"
+         "JSON: each calculation is one line, {\"events\":[...]}, with its events in order:\n"
+         "  {\"message\":TEXT}   a message\n"
+         "  {\"roots\":TEXT,\"values\":[{\"re\":R,\"im\":I,\"radius\":D,\"isolated\":B},...]}\n"
+         "                     the Roots box; each root shown at full precision, with the\n"
+         "                     radius of a disc around it that holds a true root, and\n"
+         "                     whether that disc meets no other root's disc\n"
+         "  {\"result\":TEXT,\"values\":{NAME:NUMBER,...}}\n"
+         "                     a complex or vector result and the numbers its text shows:\n"
+         "                     complex: re, im (with its own sign), magnitude, or radians\n"
+         "                     and degrees for the phase; vector: x_magnitude, y_magnitude;\n"
+         "                     the direction cosines x_cos_x, x_cos_y, x_cos_z, y_cos_x,\n"
+         "                     y_cos_y, y_cos_z; i, j, k and magnitude of a sum, difference\n"
+         "                     or cross product; dot; radians and degrees of the angle\n"
+         "  {\"set\":{\"box\":BOX,\"text\":TEXT}}   a coefficient box given a text\n"
+         "  {\"error\":TEXT}     a usage error, in place of the events\n"
+         "Numbers are the shortest that read back to the same double; JSON has no infinity\n"
+         "or not-a-number, so these are the strings \"inf\", \"-inf\", \"nan\", \"-nan\".\n"
+         "\n"
          "Exit status: 0 when every calculation gave a result, 1 when one ended in an\n"
-         "input error, 2 for a usage error.\n";
+         "input error, 2 for a usage error, 3 when reading standard input or writing the\n"
+         "output failed (reported in one line on standard error; nothing more is done).\n";
 }
 
 std::string VersionText() {

@@ -9,25 +9,26 @@
 int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);
   const CommandLine line = ParseCommandLine({argv + 1, static_cast<size_t>(argc - 1)});
-  switch (line.mode) {
-    case CommandLine::Mode::Help:
-      std::fputs(HelpText().c_str(), stdout);
-      return CalculatorSession::kAllResults;
-    case CommandLine::Mode::Version:
-      std::fputs(VersionText().c_str(), stdout);
-      return CalculatorSession::kAllResults;
-    default:
-      break;
-  }
   CalculatorSession session(
       line.json ? CalculatorSession::Format::Json : CalculatorSession::Format::Plain, stdout,
-      stderr);
-  if (line.mode == CommandLine::Mode::UsageError)
-    session.ReportUsageError(line.problem);
-  else if (line.mode == CommandLine::Mode::Batch)
-    session.AnswerLines(std::cin);
-  else
-    session.Answer(line.words);
+      stderr, {line.lenient ? NumberReading::Lenient : NumberReading::Strict, line.digits});
+  switch (line.mode) {
+    case CommandLine::Mode::Help:
+      session.WriteText(HelpText());
+      break;
+    case CommandLine::Mode::Version:
+      session.WriteText(VersionText());
+      break;
+    case CommandLine::Mode::UsageError:
+      session.ReportUsageError(line.problem);
+      break;
+    case CommandLine::Mode::Batch:
+      session.AnswerLines(std::cin);
+      break;
+    case CommandLine::Mode::Calculate:
+      session.Answer(line.words);
+      break;
+  }
   session.Flush();
   return session.ExitStatus();
 }

@@ -1,7 +1,10 @@
 #include "cli/request_parser.h"
 
+#include <optional>
+
+#include "cli/number_word.h"
 #include "cli/operation_names.h"
-#include "common/field_number.h"
+#include "cli/quoted_word.h"
 
 namespace {
 
@@ -9,24 +12,38 @@ UsageError Problem(std::string text) {
   return UsageError{std::move(text)};
 }
 
-std::string Quoted(const std::string& word) {
-  return "\"" + word + "\"";
+// Reads the number words of a calculation into `values`; `first_position` is the position
+// of numbers[0] among the calculation's words. Returns the first word's problem, if any.
+std::optional<UsageError> ReadNumbers(std::span<const std::string> numbers, size_t first_position,
+                                      NumberReading reading, std::span<double> values) {
+  for (size_t i = 0; i < numbers.size(); ++i) {
+    auto value = ReadNumberWord(numbers[i], first_position + i, reading);
+    if (auto* error = std::get_if<UsageError>(&value))
+      return std::move(*error);
+    values[i] = std::get<double>(value);
+  }
+  return std::nullopt;
 }
 
-ParsedCalculation ParseRoots(std::span<const std::string> coefficients) {
+// The solvers read their coefficient texts as the boxes are read; a strict reading only
+// checks them first, so that the solvers see exactly the words given.
+ParsedCalculation ParseRoots(std::span<const std::string> coefficients, NumberReading reading) {
   if (coefficients.size() < 3 || coefficients.size() > 5) {
     return Problem("roots takes 3, 4 or 5 coefficients, not " +
                    std::to_string(coefficients.size()));
   }
+  double values[5];
+  if (auto error = ReadNumbers(coefficients, 2, reading, values))
+    return *error;
   return RootsRequest{{coefficients.begin(), coefficients.end()}};
 }
 
-ParsedCalculation ParseComplex(std::span<const std::string> words) {
+ParsedCalculation ParseComplex(std::span<const std::string> words, NumberReading reading) {
   if (words.empty())
     return Problem("complex needs an operation");
   const std::optional<int> operation = FindComplexOperation(words[0]);
   if (!operation)
-    return Problem("unknown complex operation " + Quoted(words[0]));
+    return Problem("unknown complex operation " + QuotedWord(words[0]));
   const auto numbers = words.subspan(1);
   if (numbers.size() != 2 && numbers.size() != 4 && numbers.size() != 6) {
     return Problem(
@@ -34,49 +51,51 @@ ParsedCalculation ParseComplex(std::span<const std::string> words) {
         std::to_string(numbers.size()));
   }
   ComplexRequest request{*operation, {}};
-  for (size_t i = 0; i < numbers.size(); ++i)
-    request.parts[i] = FieldNumber(numbers[i]);
+  if (auto error = ReadNumbers(numbers, 3, reading, request.parts))
+    return *error;
   return request;
 }
 
-ParsedCalculation ParseVector(std::span<const std::string> words) {
+ParsedCalculation ParseVector(std::span<const std::string> words, NumberReading reading) {
   if (words.empty())
     return Problem("vector needs a dimension, 2d or 3d");
   const std::optional<int> dimension = FindVectorDimension(words[0]);
   if (!dimension)
-    return Problem("unknown dimension " + Quoted(words[0]) + " (2d or 3d)");
+    return Problem("unknown dimension " + QuotedWord(words[0]) + " (2d or 3d)");
   if (words.size() < 2)
     return Problem("vector needs an operation after the dimension");
   const std::optional<int> operation = FindVectorOperation(words[1]);
   if (!operation)
-    return Problem("unknown vector operation " + Quoted(words[1]));
+    return Problem("unknown vector operation " + QuotedWord(words[1]));
   const size_t components = *dimension == 1 ? 3 : 2;
   const auto numbers = words.subspan(2);
   if (numbers.size() != 2 * components) {
-    return Problem(words[0] + " vectors take " + std::to_string(2 * components) + " numbers (" +
-                   std::to_string(components) + " components of X, then of Y), not " +
-                   std::to_string(numbers.size()));
+    return Problem(std::string(*dimension == 1 ? "3d" : "2d") + " vectors take " +
+                   std::to_string(2 * components) + " numbers (" + std::to_string(components) +
+                   " components of X, then of Y), not " + std::to_string(numbers.size()));
   }
   // In two dimensions the third components stay 0, as the hidden boxes hold "0".
   VectorRequest request{*dimension, static_cast<VectorOperation>(*operation), {}};
-  for (size_t i = 0; i < components; ++i) {
-    request.components[i] = FieldNumber(numbers[i]);
-    request.components[3 + i] = FieldNumber(numbers[components + i]);
-  }
+  const std::span<double> all = request.components;
+  if (auto error = ReadNumbers(numbers.first(components), 4, reading, all.first(components)))
+    return *error;
+  if (auto error = ReadNumbers(numbers.last(components), 4 + components, reading,
+                               all.subspan(3, components)))
+    return *error;
   return request;
 }
 
 }  // namespace
 
-ParsedCalculation ParseCalculation(std::span<const std::string> words) {
+ParsedCalculation ParseCalculation(std::span<const std::string> words, NumberReading reading) {
   if (words.empty())
     return Problem("no calculation given");
   const std::string& kind = words[0];
   if (kind == "roots")
-    return ParseRoots(words.subspan(1));
+    return ParseRoots(words.subspan(1), reading);
   if (kind == "complex")
-    return ParseComplex(words.subspan(1));
+    return ParseComplex(words.subspan(1), reading);
   if (kind == "vector")
-    return ParseVector(words.subspan(1));
-  return Problem("unknown calculation " + Quoted(kind) + " (roots, complex or vector)");
+    return ParseVector(words.subspan(1), reading);
+  return Problem("unknown calculation " + QuotedWord(kind) + " (roots, complex or vector)");
 }

@@ -13,9 +13,8 @@ bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
-// The length of the longest prefix of `text` that has the shape of a decimal number:
-// an optional sign, digits with an optional point (at least one digit in all), and an
-// exponent only when digits follow its 'e' and optional sign.
+}  // namespace
+
 size_t NumberPrefixLength(std::string_view text) {
   size_t i = 0;
   if (i < text.size() && (text[i] == '+' || text[i] == '-'))
@@ -42,8 +41,6 @@ size_t NumberPrefixLength(std::string_view text) {
   }
   return i;
 }
-
-}  // namespace
 
 double FieldNumber(std::string_view text) {
   size_t start = 0;

@@ -2,6 +2,7 @@
 
 #include <cstdarg>
 #include <string>
+#include <vector>
 
 // printf-style formatting as the C library does it in the "C" locale, whatever the process
 // locale: '.' decimals, and infinities and not-a-numbers spelled "inf", "-inf", "nan", "-nan".
@@ -9,3 +10,36 @@ std::string ResultText(const char* format, ...) __attribute__((format(printf, 1,
 
 // The same, with the arguments already gathered by the caller's own variadic function.
 std::string ResultTextV(const char* format, va_list args);
+
+// The calculators write every number with five significant digits, %W.5g. While an object of
+// this class lives, the result texts of its thread use `digits` significant digits instead,
+// each such field widened by digits - 5 so that the layout keeps its columns; other
+// conversions are left alone. The command line's --digits is its only user.
+class ResultDigits {
+ public:
+  static constexpr int kStandard = 5;
+  static constexpr int kMost = 17;  // enough for every double to read back to itself
+
+  explicit ResultDigits(int digits);
+  ~ResultDigits();
+  ResultDigits(const ResultDigits&) = delete;
+  ResultDigits& operator=(const ResultDigits&) = delete;
+
+ private:
+  int previous_;
+};
+
+// One number that a result text shows, under a plain name ("re", "magnitude"), so that a
+// script can have it at full precision beside the text.
+struct ShownNumber {
+  const char* name;
+  double value;
+
+  bool operator==(const ShownNumber&) const = default;
+};
+
+// A result text and the numbers it shows, in the order it shows them.
+struct ResultWithNumbers {
+  std::string text;
+  std::vector<ShownNumber> numbers;
+};

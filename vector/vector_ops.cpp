@@ -23,56 +23,72 @@ double DotProductOf(const Vector& x, const Vector& y) {
   return (x.i * y.i + x.j * y.j) + x.k * y.k;
 }
 
-std::string Magnitudes(bool, const Vector& x, const Vector& y) {
-  return ResultText("\n Magnitude X = %12.5g \n Magnitude Y = %12.5g", VectorMagnitude(x),
-                    VectorMagnitude(y));
-}
-
-std::string DirectionCosines(bool three_dimensions, const Vector& x, const Vector& y) {
+ResultWithNumbers Magnitudes(bool, const Vector& x, const Vector& y) {
   const double mx = VectorMagnitude(x);
   const double my = VectorMagnitude(y);
+  return {ResultText("\n Magnitude X = %12.5g \n Magnitude Y = %12.5g", mx, my),
+          {{"x_magnitude", mx}, {"y_magnitude", my}}};
+}
+
+ResultWithNumbers DirectionCosines(bool three_dimensions, const Vector& x, const Vector& y) {
+  const double mx = VectorMagnitude(x);
+  const double my = VectorMagnitude(y);
+  const Vector cx{x.i / mx, x.j / mx, x.k / mx};
+  const Vector cy{y.i / my, y.j / my, y.k / my};
   if (three_dimensions) {
-    return ResultText(
-        "\n Vector X:\n\n cos( omega x) = %12.5g \n cos( omega y) = %12.5g \n"
-        " cos( omega z) = %12.5g \n\n\n\n Vector Y: \n\n cos( omega x) = %12.5g \n"
-        " cos( omega y) = %12.5g \n cos( omega z) = %12.5g ",
-        x.i / mx, x.j / mx, x.k / mx, y.i / my, y.j / my, y.k / my);
+    return {ResultText("\n Vector X:\n\n cos( omega x) = %12.5g \n cos( omega y) = %12.5g \n"
+                       " cos( omega z) = %12.5g \n\n\n\n Vector Y: \n\n cos( omega x) = %12.5g \n"
+                       " cos( omega y) = %12.5g \n cos( omega z) = %12.5g ",
+                       cx.i, cx.j, cx.k, cy.i, cy.j, cy.k),
+            {{"x_cos_x", cx.i},
+             {"x_cos_y", cx.j},
+             {"x_cos_z", cx.k},
+             {"y_cos_x", cy.i},
+             {"y_cos_y", cy.j},
+             {"y_cos_z", cy.k}}};
   }
-  return ResultText(
-      "\n Vector X:\n\n cos( omega x) = %12.5g \n cos( omega y) = %12.5g  \n\n\n\n"
-      " Vector Y: \n\n cos( omega x) = %12.5g \n cos( omega y) = %12.5g \n",
-      x.i / mx, x.j / mx, y.i / my, y.j / my);
+  return {ResultText("\n Vector X:\n\n cos( omega x) = %12.5g \n cos( omega y) = %12.5g  \n\n\n\n"
+                     " Vector Y: \n\n cos( omega x) = %12.5g \n cos( omega y) = %12.5g \n",
+                     cx.i, cx.j, cy.i, cy.j),
+          {{"x_cos_x", cx.i}, {"x_cos_y", cx.j}, {"y_cos_x", cy.i}, {"y_cos_y", cy.j}}};
 }
 
 // The sum and the difference share one layout; `sign` is the operator between X and Y.
-std::string ComponentwiseText(bool three_dimensions, char sign, const Vector& v) {
+ResultWithNumbers ComponentwiseText(bool three_dimensions, char sign, const Vector& v) {
+  const double magnitude = VectorMagnitude(v);
   if (three_dimensions) {
-    return ResultText(
-        "\n X %c Y = %12.5g i +  %12.5g j +  %12.5g k \n\n\n Magnitude [ X %c Y ] = %12.5g", sign,
-        v.i, v.j, v.k, sign, VectorMagnitude(v));
+    return {ResultText(
+                "\n X %c Y = %12.5g i +  %12.5g j +  %12.5g k \n\n\n Magnitude [ X %c Y ] = %12.5g",
+                sign, v.i, v.j, v.k, sign, magnitude),
+            {{"i", v.i}, {"j", v.j}, {"k", v.k}, {"magnitude", magnitude}}};
   }
-  return ResultText("\n X %c Y = %12.5g i +  %12.5g j \n\n\n Magnitude [ X %c Y ] = %12.5g", sign,
-                    v.i, v.j, sign, VectorMagnitude(v));
+  return {ResultText("\n X %c Y = %12.5g i +  %12.5g j \n\n\n Magnitude [ X %c Y ] = %12.5g", sign,
+                     v.i, v.j, sign, magnitude),
+          {{"i", v.i}, {"j", v.j}, {"magnitude", magnitude}}};
 }
 
-std::string Sum(bool three_dimensions, const Vector& x, const Vector& y) {
+ResultWithNumbers Sum(bool three_dimensions, const Vector& x, const Vector& y) {
   return ComponentwiseText(three_dimensions, '+', {x.i + y.i, x.j + y.j, x.k + y.k});
 }
 
-std::string Difference(bool three_dimensions, const Vector& x, const Vector& y) {
+ResultWithNumbers Difference(bool three_dimensions, const Vector& x, const Vector& y) {
   return ComponentwiseText(three_dimensions, '-', {x.i - y.i, x.j - y.j, x.k - y.k});
 }
 
-std::string DotProduct(bool, const Vector& x, const Vector& y) {
-  return ResultText("\n X dot Y = %12.5g ", DotProductOf(x, y));
+ResultWithNumbers DotProduct(bool, const Vector& x, const Vector& y) {
+  const double product = DotProductOf(x, y);
+  return {ResultText("\n X dot Y = %12.5g ", product), {{"dot", product}}};
 }
 
 // Always the three-component layout: in the plane the product stands along k.
-std::string CrossProduct(bool, const Vector& x, const Vector& y) {
+ResultWithNumbers CrossProduct(bool, const Vector& x, const Vector& y) {
   const Vector c{x.j * y.k - x.k * y.j, x.k * y.i - x.i * y.k, x.i * y.j - x.j * y.i};
-  return ResultText(
-      "\n X cross Y =  %12.5g i +  %12.5g j +  %12.5g k \n\n\n Magnitude [ X cross Y ] = %12.5g",
-      c.i, c.j, c.k, VectorMagnitude(c));
+  const double magnitude = VectorMagnitude(c);
+  return {
+      ResultText("\n X cross Y =  %12.5g i +  %12.5g j +  %12.5g k \n\n\n Magnitude [ X cross Y ] "
+                 "= %12.5g",
+                 c.i, c.j, c.k, magnitude),
+      {{"i", c.i}, {"j", c.j}, {"k", c.k}, {"magnitude", magnitude}}};
 }
 
 // The cosine of the angle can never exceed 1 in magnitude, but rounding pushes it just beyond
@@ -88,15 +104,16 @@ double CosineOfAngle(const Vector& x, const Vector& y) {
   return ratio;
 }
 
-std::string AngleBetween(bool, const Vector& x, const Vector& y) {
+ResultWithNumbers AngleBetween(bool, const Vector& x, const Vector& y) {
   const double theta = std::acos(CosineOfAngle(x, y));
   const double degrees = (theta * 180.0) / std::atan2(0.0, -1.0);
-  return ResultText("\n Angle between X and Y \t= %12.5g radians \n\n \t\t\t= %12.5g degrees",
-                    theta, degrees);
+  return {ResultText("\n Angle between X and Y \t= %12.5g radians \n\n \t\t\t= %12.5g degrees",
+                     theta, degrees),
+          {{"radians", theta}, {"degrees", degrees}}};
 }
 
-using VectorOperationText = std::string (*)(bool three_dimensions, const Vector& x,
-                                            const Vector& y);
+using VectorOperationText = ResultWithNumbers (*)(bool three_dimensions, const Vector& x,
+                                                  const Vector& y);
 
 // In the order of VectorOperation, so that an operation's number is an index here.
 const VectorOperationText kOperations[kVectorOperationCount] = {
@@ -107,5 +124,10 @@ const VectorOperationText kOperations[kVectorOperationCount] = {
 
 std::string ComputeVectorResult(int dimension, VectorOperation operation, const Vector& x,
                                 const Vector& y) {
+  return kOperations[static_cast<int>(operation)](dimension == 1, x, y).text;
+}
+
+ResultWithNumbers ComputeVectorResultWithNumbers(int dimension, VectorOperation operation,
+                                                 const Vector& x, const Vector& y) {
   return kOperations[static_cast<int>(operation)](dimension == 1, x, y);
 }

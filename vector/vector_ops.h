@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "common/result_text.h"
+
 // A vector by its components along i, j and k.
 struct Vector {
   double i = 0.0, j = 0.0, k = 0.0;
@@ -31,3 +33,10 @@ double VectorMagnitude(const Vector& v);
 // layout, any other value the two-component one; the arithmetic always uses all three.
 std::string ComputeVectorResult(int dimension, VectorOperation operation, const Vector& x,
                                 const Vector& y);
+
+// The same text with the numbers it shows, named after what they are: "x_magnitude" and
+// "y_magnitude"; the direction cosines "x_cos_x" to "y_cos_z" (X's and Y's, along x, y and z,
+// only those the layout shows); the components "i", "j", "k" (those shown) and "magnitude" of a
+// sum, difference or cross product; "dot"; the angle's "radians" and "degrees".
+ResultWithNumbers ComputeVectorResultWithNumbers(int dimension, VectorOperation operation,
+                                                 const Vector& x, const Vector& y);

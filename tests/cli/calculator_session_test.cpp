@@ -2,8 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cstdio>
 #include <cstdlib>
+#include <cwchar>
+#include <fstream>
+#include <iterator>
+#include <random>
 #include <sstream>
 
 #include "cli/help_text.h"
@@ -18,8 +23,9 @@ struct SessionOutput {
   int exit_status;
 };
 
-// Runs a session over `lines` as a batch, writing to in-memory streams.
-SessionOutput RunSession(CalculatorSession::Format format, const std::string& lines) {
+// Runs a session over `in` as a batch, writing to in-memory streams.
+SessionOutput RunSessionOn(std::istream& in, CalculatorSession::Format format,
+                           SessionOptions options = {}) {
   char* out_data = nullptr;
   char* err_data = nullptr;
   size_t out_size = 0, err_size = 0;
@@ -27,8 +33,7 @@ SessionOutput RunSession(CalculatorSession::Format format, const std::string& li
   std::FILE* err = open_memstream(&err_data, &err_size);
   int exit_status;
   {
-    CalculatorSession session(format, out, err);
-    std::istringstream in(lines);
+    CalculatorSession session(format, out, err, options);
     session.AnswerLines(in);
     session.Flush();
     exit_status = session.ExitStatus();
@@ -40,6 +45,12 @@ SessionOutput RunSession(CalculatorSession::Format format, const std::string& li
   std::free(out_data);
   std::free(err_data);
   return output;
+}
+
+SessionOutput RunSession(CalculatorSession::Format format, const std::string& lines,
+                         SessionOptions options = {}) {
+  std::istringstream in(lines);
+  return RunSessionOn(in, format, options);
 }
 
 const CalculatorSession::Format kPlain = CalculatorSession::Format::Plain;
@@ -93,12 +104,13 @@ TEST(CalculatorSession, AnswersEachLineAndEndsWithTheHeaviestStatus) {
 TEST(CalculatorSession, WritesOneJsonObjectPerLine) {
   const SessionOutput output =
       RunSession(kJson, "roots 0 0 0\nvector 3d curl 1 2 3 4 5 6\ncomplex mag 3 4\n");
-  EXPECT_EQ(output.out,
-            "{\"events\":[{\"message\":\"\\n Input Error \\n\"},"
-            "{\"set\":{\"box\":\"X\",\"text\":\"0.\"}},"
-            "{\"set\":{\"box\":\"constant\",\"text\":\"0.\"}}]}\n"
-            "{\"error\":\"line 2: unknown vector operation \\\"curl\\\"\"}\n"
-            "{\"events\":[{\"result\":\" mag(X) =           5 \\n\"}]}\n");
+  EXPECT_EQ(
+      output.out,
+      "{\"events\":[{\"message\":\"\\n Input Error \\n\"},"
+      "{\"set\":{\"box\":\"X\",\"text\":\"0.\"}},"
+      "{\"set\":{\"box\":\"constant\",\"text\":\"0.\"}}]}\n"
+      "{\"error\":\"line 2: unknown vector operation \\\"curl\\\"\"}\n"
+      "{\"events\":[{\"result\":\" mag(X) =           5 \\n\",\"values\":{\"magnitude\":5}}]}\n");
   EXPECT_EQ(output.err, "");
   EXPECT_EQ(output.exit_status, CalculatorSession::kUsageError);
 }
@@ -138,6 +150,129 @@ TEST(CalculatorSession, LeavesTheCubicWorkAreaToTheLinesThatFollow) {
   RunSession(kPlain, "roots 2 0 0 16\ncomplex mag 3 4\nvector 2d dot 1 2 3 4\n");
   EXPECT_EQ(CubicWork.a, 2.0);
   EXPECT_EQ(CubicWork.d, -8.0);
+}
+
+TEST(CalculatorSession, RefusesABadNumberAndAnswersTheLinesAfterIt) {
+  const SessionOutput plain = RunSession(kPlain, "roots 1 1/3 2\nroots 1 -3 2\n");
+  EXPECT_EQ(plain.out, kQuadraticRoots);
+  EXPECT_EQ(plain.err, "quillet-calc: line 1: word 3, \"1/3\", is not a number\n" + UsageText());
+  EXPECT_EQ(plain.exit_status, CalculatorSession::kUsageError);
+  const SessionOutput lenient =
+      RunSession(kPlain, "roots 1 1/3 2\n", {NumberReading::Lenient, ResultDigits::kStandard});
+  EXPECT_EQ(lenient.out,
+            " Two Complex Roots: \n\n x1 =         -0.5 + j (      1.3229) \n\n x2 =         "
+            "-0.5 -  j (      1.3229) \n");
+  EXPECT_EQ(lenient.exit_status, CalculatorSession::kAllResults);
+}
+
+TEST(CalculatorSession, RefusesALineBeyondTheLimitAndGoesOn) {
+  // Lines of exactly the limit are read; one byte more is refused, however long the line.
+  const std::string blanks(CalculatorSession::kLineLimit - 12, ' ');
+  const std::string lines = "roots 1 -3 2" + blanks + "\n" + "roots 1 -3 2 " + blanks + "\n" +
+                            std::string(3 * CalculatorSession::kLineLimit, '1') + "\r\n" +
+                            "roots 1 -3 2";
+  const SessionOutput output = RunSession(kPlain, lines);
+  EXPECT_EQ(output.out, std::string(kQuadraticRoots) + kQuadraticRoots);
+  EXPECT_EQ(output.err, "quillet-calc: line 2: longer than 65536 bytes\n" + UsageText() +
+                            "quillet-calc: line 3: longer than 65536 bytes\n" + UsageText());
+  EXPECT_EQ(output.exit_status, CalculatorSession::kUsageError);
+}
+
+TEST(CalculatorSession, WritesEveryResultWithTheDigitsAsked) {
+  const SessionOutput output =
+      RunSession(kPlain, "roots 1 0 -2\ncomplex div 1 2 3 -4\n", {NumberReading::Strict, 9});
+  EXPECT_EQ(output.out,
+            " Two Real Roots: \n\n x1 =       1.41421356 \n x2 =      -1.41421356\n"
+            " X/Y =            -0.2 + j (            0.4) \n\n\n mag (X/Y) =     0.447213595 \n\n");
+}
+
+// A stream whose every write fails, as standard output on a full disc.
+std::FILE* FullDisc() {
+  std::FILE* file = std::fopen("/dev/full", "w");
+  std::setvbuf(file, nullptr, _IONBF, 0);
+  return file;
+}
+
+TEST(CalculatorSession, StopsAtTheFirstFailedWriteAndSaysSoInOneLine) {
+  for (const auto format : {kPlain, kJson}) {
+    char* err_data = nullptr;
+    size_t err_size = 0;
+    std::FILE* out = FullDisc();
+    std::FILE* err = open_memstream(&err_data, &err_size);
+    // Enough lines to fill the output several times over; the input is read no further than
+    // the first failed write.
+    std::string lines;
+    for (int i = 0; i < 20000; ++i)
+      lines += "roots 1 -3 2\n";
+    std::istringstream in(lines);
+    int exit_status;
+    {
+      CalculatorSession session(format, out, err);
+      session.AnswerLines(in);
+      session.Flush();
+      exit_status = session.ExitStatus();
+    }
+    std::fclose(out);
+    std::fclose(err);
+    EXPECT_EQ(std::string(err_data, err_size),
+              "quillet-calc: cannot write standard output: No space left on device\n");
+    EXPECT_EQ(exit_status, CalculatorSession::kReadOrWriteError);
+    EXPECT_LT(in.tellg(), static_cast<std::streamoff>(lines.size()));
+    std::free(err_data);
+  }
+}
+
+// Whether `text` is well-formed UTF-8 with no control character but those `allowed`, as the
+// C library's own UTF-8 decoder reads it.
+bool IsCleanUtf8(const std::string& text, std::string_view allowed) {
+  const locale_t utf8 = newlocale(LC_CTYPE_MASK, "C.UTF-8", static_cast<locale_t>(nullptr));
+  const locale_t previous = uselocale(utf8);
+  std::mbstate_t state{};
+  bool clean = true;
+  for (size_t i = 0; clean && i < text.size();) {
+    wchar_t c;
+    const size_t length = std::mbrtowc(&c, text.data() + i, text.size() - i, &state);
+    if (length == 0 || length > 4)
+      clean = false;  // a NUL, or a sequence that is not UTF-8
+    else if ((c < 0x20 || (c >= 0x7f && c < 0xa0)) &&
+             allowed.find(static_cast<char>(c)) == allowed.npos)
+      clean = false;
+    else
+      i += length;
+  }
+  uselocale(previous);
+  freelocale(utf8);
+  return clean;
+}
+
+// Lines of random bytes, words and quotes among them, as a fuzzer would write them: JSON output
+// stays valid UTF-8 with every control character escaped, and plain output shows none raw.
+TEST(CalculatorSession, NeverWritesRawControlBytesOrBrokenUtf8) {
+  std::mt19937 random(20261208);
+  const std::string pieces[] = {"roots ", "complex ", "vector 3d ", "mag ", "1 ", "\"", " "};
+  for (int round = 0; round < 200; ++round) {
+    std::string lines;
+    for (int line = 0; line < 20; ++line) {
+      for (int piece = random() % 8; piece > 0; --piece) {
+        if (random() % 2)
+          lines += pieces[random() % std::size(pieces)];
+        else
+          lines += static_cast<char>(random() % 256 == 0 ? 1 : random() % 256);
+      }
+      lines += '\n';
+    }
+    const SessionOutput json = RunSession(kJson, lines);
+    EXPECT_TRUE(IsCleanUtf8(json.out, "\n")) << json.out;
+    const SessionOutput plain = RunSession(kPlain, lines);
+    EXPECT_TRUE(IsCleanUtf8(plain.out + plain.err, "\n\t")) << plain.err;
+  }
+}
+
+TEST(CalculatorSession, AFailedReadIsAFailure) {
+  std::ifstream directory("/");
+  const SessionOutput output = RunSessionOn(directory, kPlain);
+  EXPECT_EQ(output.err, "quillet-calc: cannot read standard input: Is a directory\n");
+  EXPECT_EQ(output.exit_status, CalculatorSession::kReadOrWriteError);
 }
 
 }  // namespace

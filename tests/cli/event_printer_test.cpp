@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "cli/help_text.h"
 
 namespace {
@@ -70,12 +72,78 @@ TEST(AppendJsonString, EscapesQuotesBackslashesAndControlCharacters) {
       {"\r\n\t", "\"\\r\\n\\t\""},
       {"\x01\x1f", "\"\\u0001\\u001f\""},
       {"", "\"\""},
+      // Always valid UTF-8: a byte that is not becomes U+FFFD, and C1 controls are escaped too.
+      {"bogus\xff\xfe", "\"bogus\\ufffd\\ufffd\""},
+      {"\xe2\x82", "\"\\ufffd\\ufffd\""},
+      {"\xed\xa0\x80", "\"\\ufffd\\ufffd\\ufffd\""},
+      {"\x1b[2J\x7f", "\"\\u001b[2J\\u007f\""},
+      {"\xc2\x9b", "\"\\u009b\""},
+      {"\xcf\x80 \xe2\x82\xac \xf0\x9f\x98\x80", "\"\xcf\x80 \xe2\x82\xac \xf0\x9f\x98\x80\""},
   };
   for (const auto& c : cases) {
     std::string out;
     AppendJsonString(c.text, out);
     EXPECT_EQ(out, c.json) << c.text;
   }
+}
+
+TEST(AppendJsonNumber, WritesTheShortestTextThatReadsBackAndNamesNonFiniteNumbers) {
+  const double inf = std::numeric_limits<double>::infinity();
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const struct {
+    double value;
+    const char* json;
+  } cases[] = {
+      {0.1, "0.1"},       {2.0 / 3, "0.6666666666666666"},
+      {-0.0, "-0"},       {1e300, "1e+300"},
+      {5e-324, "5e-324"}, {123456789012345680.0, "123456789012345680"},
+      {inf, "\"inf\""},   {-inf, "\"-inf\""},
+      {nan, "\"nan\""},   {-nan, "\"-nan\""},
+  };
+  for (const auto& c : cases) {
+    std::string out;
+    AppendJsonNumber(c.value, out);
+    EXPECT_EQ(out, c.json);
+  }
+}
+
+TEST(AppendJson, GivesTheRootsAndResultsNumbersBesideTheirTexts) {
+  const CalculationEvents roots = {
+      {Kind::Roots,
+       "Complex Roots ",
+       CoefficientBox::Constant,
+       {{1, 0, 2.220446049250313e-16, true}, {-0.5, 0.8660254037844386, 1e-300, false}}}};
+  std::string out;
+  AppendJson(roots, out);
+  EXPECT_EQ(out,
+            "{\"events\":[{\"roots\":\"Complex Roots \",\"values\":["
+            "{\"re\":1,\"im\":0,\"radius\":2.220446049250313e-16,\"isolated\":true},"
+            "{\"re\":-0.5,\"im\":0.8660254037844386,\"radius\":1e-300,\"isolated\":false}]}]}\n");
+  const CalculationEvents result = {{Kind::Result,
+                                     " 1/X = ",
+                                     CoefficientBox::Constant,
+                                     {},
+                                     {{"re", 0.12}, {"im", -0.16}, {"magnitude", 0.2}}}};
+  out.clear();
+  AppendJson(result, out);
+  EXPECT_EQ(out,
+            "{\"events\":[{\"result\":\" 1/X = \",\"values\":{\"re\":0.12,\"im\":-0.16,"
+            "\"magnitude\":0.2}}]}\n");
+}
+
+TEST(AppendPlain, PrintsWhatTheRootsBoxFinallyHoldsWithEveryMessageInOrder) {
+  const CalculationEvents events = {{Kind::Roots, "first\r\nroots"},
+                                    {Kind::Message, "Complex division error."},
+                                    {Kind::Roots, "second\r\nroots"},
+                                    {Kind::Message, "Error"}};
+  std::string out, err;
+  AppendPlain(events, out, err);
+  EXPECT_EQ(out, "second\nroots\n");
+  EXPECT_EQ(err, "Complex division error.\nError\n");
+  // One stream for both: the messages come before the answer, as their boxes come first.
+  std::string both;
+  AppendPlain(events, both, both);
+  EXPECT_EQ(both, "Complex division error.\nError\nsecond\nroots\n");
 }
 
 TEST(UsageErrors, NameTheProblemInEitherFormat) {

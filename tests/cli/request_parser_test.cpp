@@ -36,7 +36,7 @@ const RequestCase kRequests[] = {
 
 TEST(ParseCalculation, ReadsEachKindOfCalculation) {
   for (const auto& c : kRequests) {
-    const ParsedCalculation parsed = ParseCalculation(Words(c.line));
+    const ParsedCalculation parsed = ParseCalculation(Words(c.line), NumberReading::Lenient);
     ASSERT_TRUE(std::holds_alternative<CalculationRequest>(parsed))
         << c.line << ": " << std::get<UsageError>(parsed).problem;
     EXPECT_EQ(std::get<CalculationRequest>(parsed), c.request) << c.line;
@@ -45,7 +45,8 @@ TEST(ParseCalculation, ReadsEachKindOfCalculation) {
 
 TEST(ParseCalculation, TakesAnOperationWithBlanksAsOneWord) {
   const std::vector<std::string> words = {"complex", "natural log (X)", "-1", "0"};
-  EXPECT_EQ(ParseCalculation(words), ParsedCalculation(ComplexRequest{3, {-1, 0, 0, 0, 0, 0}}));
+  EXPECT_EQ(ParseCalculation(words, NumberReading::Lenient),
+            ParsedCalculation(ComplexRequest{3, {-1, 0, 0, 0, 0, 0}}));
 }
 
 struct ProblemCase {
@@ -76,7 +77,38 @@ const ProblemCase kProblems[] = {
 
 TEST(ParseCalculation, NamesWhatIsWrongWithWordsThatAreNoCalculation) {
   for (const auto& c : kProblems)
-    EXPECT_EQ(ParseCalculation(Words(c.line)), ParsedCalculation(UsageError{c.problem})) << c.line;
+    EXPECT_EQ(ParseCalculation(Words(c.line), NumberReading::Lenient),
+              ParsedCalculation(UsageError{c.problem}))
+        << c.line;
+}
+
+// The problem names the first word that is not a number, by its place in the calculation.
+const ProblemCase kStrictProblems[] = {
+    {"roots 1 1/3 2", "word 3, \"1/3\", is not a number"},
+    {"roots 1 0 0 0 two", "word 6, \"two\", is not a number"},
+    {"roots 1e999 0 1", "word 2, \"1e999\", is too large for a double"},
+    {"complex inv 2,5 0", "word 3, \"2,5\", is not a number"},
+    {"complex zxy 1 2 3 4 5 nan", "word 8, \"nan\", is not a number"},
+    {"vector 3d mag 1 2 3 0x10 5 6", "word 7, \"0x10\", is not a number"},
+    {"vector 2d dot 1 2 3 4e", "word 7, \"4e\", is not a number"},
+    {"vector 2d dot inf 2 3 4", "word 4, \"inf\", is not a number"},
+};
+
+TEST(ParseCalculation, RefusesAWordThatIsNotWhollyANumber) {
+  for (const auto& c : kStrictProblems) {
+    EXPECT_EQ(ParseCalculation(Words(c.line), NumberReading::Strict),
+              ParsedCalculation(UsageError{c.problem}))
+        << c.line;
+  }
+}
+
+TEST(ParseCalculation, StrictReadingGivesTheSameRequestsForNumbers) {
+  for (const char* line : {"roots 1 -3 2", "complex 9 1 2 3 -4", "vector 3d cross 1 2 3 4 5 6",
+                           "vector 2d 6 3 4 4 -3"}) {
+    EXPECT_EQ(ParseCalculation(Words(line), NumberReading::Strict),
+              ParseCalculation(Words(line), NumberReading::Lenient))
+        << line;
+  }
 }
 
 }  // namespace

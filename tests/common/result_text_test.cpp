@@ -45,4 +45,46 @@ TEST(ResultText, HandlesTextsLongerThanAnyFixedBuffer) {
   EXPECT_EQ(ResultText("%s|%11.5g", long_text.c_str(), 1.5), long_text + "|        1.5");
 }
 
+struct DigitsCase {
+  int digits;
+  const char* format;
+  double value;
+  const char* text;
+};
+
+// Each field widens by digits - 5 and shows that many significant digits; everything else
+// in the format stays as written.
+const DigitsCase kDigitsCases[] = {
+    {5, " x1 = %12.5g ", 2.0 / 3, " x1 =      0.66667 "},
+    {10, " x1 = %12.5g ", 2.0 / 3, " x1 =      0.6666666667 "},
+    {17, " X1 = %11.5g ", 2.0 / 3, " X1 =     0.66666666666666663 "},
+    {17, "%11.5g", 0.1, "    0.10000000000000001"},
+    {1, " x1 = %12.5g ", 2.0 / 3, " x1 =      0.7 "},
+    {1, "%11.5g", 12345.0, "  1e+04"},
+    {7, "%11.5g", kNaN, "          nan"},
+    {7, "%-11.5g|", 1.5, "1.5          |"},
+    {7, "%.5g", 2.0 / 3, "0.6666667"},
+    {9, "100%% %11.5g", 1.0, "100%               1"},
+    {9, "%11.3g %2d %11.5g", 2.0 / 3, "      0.667  7     0.666666667"},
+};
+
+TEST(ResultDigits, WidensEveryFiveDigitFieldAndLeavesTheRest) {
+  for (const auto& c : kDigitsCases) {
+    const ResultDigits digits(c.digits);
+    // The case with three conversions takes 2/3, 7 and 2/3 again.
+    const std::string text = std::string(c.format).find("%2d") != std::string::npos
+                                 ? ResultText(c.format, c.value, 7, c.value)
+                                 : ResultText(c.format, c.value);
+    EXPECT_EQ(text, c.text) << c.digits << " " << c.format;
+  }
+}
+
+TEST(ResultDigits, EndsWithItsScope) {
+  {
+    const ResultDigits digits(12);
+    EXPECT_EQ(ResultText("%11.5g", 0.1), "               0.1");
+  }
+  EXPECT_EQ(ResultText("%11.5g", 2.0 / 3), "    0.66667");
+}
+
 }  // namespace

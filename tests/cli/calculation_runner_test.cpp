@@ -1,0 +1,116 @@
+#include "cli/calculation_runner.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::vector<std::string> Names(const CalculationEvent& event) {
+  std::vector<std::string> names;
+  for (const ShownNumber& number : event.numbers)
+    names.emplace_back(number.name);
+  return names;
+}
+
+// Every number, written as the text writes it (`format`, an imaginary part of the "- j" form
+// negated), stands in the text in the order given.
+void ExpectTextShowsNumbers(const CalculationEvent& event, const char* format) {
+  const bool minus_form = event.text.find(" - j (") != std::string::npos;
+  size_t from = 0;
+  for (const ShownNumber& number : event.numbers) {
+    const double shown =
+        minus_form && std::string(number.name) == "im" ? -number.value : number.value;
+    char written[64];
+    std::snprintf(written, sizeof written, format, shown);
+    const size_t at = event.text.find(written, from);
+    ASSERT_NE(at, std::string::npos) << number.name << " " << written << " in " << event.text;
+    from = at + std::string(written).size();
+  }
+}
+
+const std::vector<std::string> kComplexNames[] = {
+    {"re", "im"},
+    {"magnitude"},
+    {"radians", "degrees"},
+    {"re", "im"},
+    {"re", "im"},
+    {"re", "im", "magnitude"},
+    {"re", "im", "magnitude"},
+    {"re", "im", "magnitude"},
+    {"re", "im", "magnitude"},
+    {"re", "im", "magnitude"},
+    {"re", "im"},
+};
+
+TEST(RunCalculation, GivesEveryComplexResultWithTheNumbersItsTextShows) {
+  const std::array<double, 6> inputs[] = {{1, 2, 3, -4, 5, 6},
+                                          {-0.3, -1.7, 2.5, 0.25, -1, 1e-3},
+                                          {5, 0, 0, 0, 0, 0},
+                                          {0, 0, 0, 0, 0, 0}};
+  for (const auto& parts : inputs) {
+    for (int operation = 0; operation < 11; ++operation) {
+      const CalculationEvents events = RunCalculation(ComplexRequest{operation, parts});
+      ASSERT_EQ(events.size(), 1u);
+      EXPECT_EQ(Names(events[0]), kComplexNames[operation]) << operation;
+      ExpectTextShowsNumbers(events[0], "%11.5g");
+    }
+  }
+}
+
+struct VectorNamesCase {
+  int dimension;
+  VectorOperation operation;
+  std::vector<std::string> names;
+};
+
+const VectorNamesCase kVectorNames[] = {
+    {0, VectorOperation::Magnitude, {"x_magnitude", "y_magnitude"}},
+    {1,
+     VectorOperation::DirectionCosines,
+     {"x_cos_x", "x_cos_y", "x_cos_z", "y_cos_x", "y_cos_y", "y_cos_z"}},
+    {0, VectorOperation::DirectionCosines, {"x_cos_x", "x_cos_y", "y_cos_x", "y_cos_y"}},
+    {1, VectorOperation::Sum, {"i", "j", "k", "magnitude"}},
+    {0, VectorOperation::Difference, {"i", "j", "magnitude"}},
+    {1, VectorOperation::DotProduct, {"dot"}},
+    {0, VectorOperation::CrossProduct, {"i", "j", "k", "magnitude"}},
+    {1, VectorOperation::AngleBetween, {"radians", "degrees"}},
+};
+
+TEST(RunCalculation, GivesEveryVectorResultWithTheNumbersItsTextShows) {
+  for (const auto& c : kVectorNames) {
+    const std::array<double, 6> components = c.dimension == 1
+                                                 ? std::array<double, 6>{1, 2, 3, 4, 5, 6}
+                                                 : std::array<double, 6>{3, 4, 0, 4, -3, 0};
+    const CalculationEvents events =
+        RunCalculation(VectorRequest{c.dimension, c.operation, components});
+    ASSERT_EQ(events.size(), 1u);
+    EXPECT_EQ(Names(events[0]), c.names) << events[0].text;
+    ExpectTextShowsNumbers(events[0], "%12.5g");
+  }
+}
+
+// The numbers are the full doubles, not the five digits of the text: checked against long
+// double arithmetic, to within a unit in the last place.
+TEST(RunCalculation, GivesTheNumbersAtFullPrecision) {
+  const auto within_an_ulp = [](double value, long double exact) {
+    return std::fabs(static_cast<long double>(value) - exact) <=
+           std::fabs(std::nextafter(value, 0.0) - value);
+  };
+  const CalculationEvents quotient = RunCalculation(ComplexRequest{9, {1, 2, 3, -4, 0, 0}});
+  EXPECT_EQ(quotient[0].numbers[0].value, -0.2);
+  EXPECT_EQ(quotient[0].numbers[1].value, 0.4);
+  EXPECT_TRUE(within_an_ulp(quotient[0].numbers[2].value, std::sqrt(0.2L)));
+  const CalculationEvents cosines =
+      RunCalculation(VectorRequest{1, VectorOperation::DirectionCosines, {1, 2, 3, 4, 5, 6}});
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_TRUE(within_an_ulp(cosines[0].numbers[i].value, (i + 1) / std::sqrt(14.0L))) << i;
+    EXPECT_TRUE(within_an_ulp(cosines[0].numbers[3 + i].value, (i + 4) / std::sqrt(77.0L))) << i;
+  }
+}
+
+}  // namespace

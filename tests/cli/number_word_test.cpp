@@ -1,0 +1,88 @@
+#include "cli/number_word.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "tests/common/locale_guard.h"
+
+namespace {
+
+struct ValueCase {
+  const char* word;
+  double value;
+};
+
+// Values that the C library's strtod gives the same words in the "C" locale.
+const ValueCase kNumbers[] = {
+    {"2", 2.0},
+    {"-3", -3.0},
+    {"+5", 5.0},
+    {"2.5", 2.5},
+    {".5", 0.5},
+    {"5.", 5.0},
+    {"-1e-3", -0.001},
+    {"1E+2", 100.0},
+    {"0.1", 0.1},
+    {"-0", -0.0},
+    {"1.7976931348623157e308", std::numeric_limits<double>::max()},
+    {"4.9406564584124654e-324", std::numeric_limits<double>::denorm_min()},
+    {"1e-400", 0.0},  // below the smallest subnormal: the nearest double, as a box reads it
+    {"-1e-400", -0.0},
+};
+
+const char* const kNotNumbers[] = {
+    "1/3",  "two", "2,5", "0x10", "1e", "1e+", "nan", "inf",   "-inf", "",
+    "3abc", " 1",  "1 ",  "+",    "-",  ".",   "e5",  "1.2.3", "--1",  "1e5.5",
+};
+
+TEST(ReadNumberWord, TakesWordsThatAreWhollyNumbers) {
+  for (const auto& c : kNumbers) {
+    const auto value = ReadNumberWord(c.word, 2, NumberReading::Strict);
+    ASSERT_TRUE(std::holds_alternative<double>(value)) << c.word;
+    EXPECT_EQ(std::get<double>(value), c.value) << c.word;
+    EXPECT_EQ(std::signbit(std::get<double>(value)), std::signbit(c.value)) << c.word;
+  }
+}
+
+TEST(ReadNumberWord, RefusesAnythingElseNamingTheWordAndItsPosition) {
+  for (const char* word : kNotNumbers) {
+    EXPECT_EQ(ReadNumberWord(word, 4, NumberReading::Strict),
+              (std::variant<double, UsageError>(
+                  UsageError{"word 4, \"" + std::string(word) + "\", is not a number"})))
+        << word;
+  }
+}
+
+TEST(ReadNumberWord, RefusesNumbersBeyondTheRangeOfADouble) {
+  for (const char* word : {"1e999", "-1e999", "1.8e308"}) {
+    EXPECT_EQ(ReadNumberWord(word, 3, NumberReading::Strict),
+              (std::variant<double, UsageError>(
+                  UsageError{"word 3, \"" + std::string(word) + "\", is too large for a double"})))
+        << word;
+  }
+}
+
+TEST(ReadNumberWord, ReadsPointDecimalsUnderACommaDecimalLocale) {
+  CommaDecimalLocale locale;
+  ASSERT_TRUE(locale.active()) << "the de_DE.UTF-8 locale is not installed";
+  EXPECT_EQ(ReadNumberWord("2.5", 2, NumberReading::Strict),
+            (std::variant<double, UsageError>(2.5)));
+  EXPECT_TRUE(std::holds_alternative<UsageError>(ReadNumberWord("2,5", 2, NumberReading::Strict)));
+  EXPECT_EQ(ReadNumberWord("2,5", 2, NumberReading::Lenient),
+            (std::variant<double, UsageError>(2.0)));
+}
+
+TEST(ReadNumberWord, LenientReadingTakesTheLeadingNumberOrZero) {
+  const ValueCase cases[] = {{"1/3", 1},  {"two", 0}, {"", 0},   {"1.5e2abc", 150},
+                             {"0x10", 0}, {"1e", 1},  {"nan", 0}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(ReadNumberWord(c.word, 2, NumberReading::Lenient),
+              (std::variant<double, UsageError>(c.value)))
+        << c.word;
+  }
+  EXPECT_TRUE(std::isinf(std::get<double>(ReadNumberWord("1e999", 2, NumberReading::Lenient))));
+}
+
+}  // namespace
