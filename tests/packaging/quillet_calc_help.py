@@ -4,9 +4,10 @@ the manual page and the shell completions are checked against whatever it prints
 import re
 import subprocess
 
-# An option is a word that starts with one or two dashes and a letter, and does not continue
-# another word ("X-Y" is an operation).
-OPTION = re.compile(r"(?<![\w-])(--?[a-z][a-z0-9-]*)")
+# An option is a word that starts with one or two dashes and a letter, standing after a blank,
+# a bracket, a bar or a comma: neither a piece of another word ("X-Y" is an operation) nor a
+# quoted value ("-inf" is how JSON spells a result).
+OPTION = re.compile(r"(?<![^\s\[|,])(--?[a-z][a-z0-9-]*)")
 OPERATION_ROW = re.compile(r"^\s*(\d+)\s+(.*\S)\s+(\S+)$")
 
 
