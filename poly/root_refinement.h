@@ -1,0 +1,11 @@
+#pragma once
+
+#include <span>
+
+#include "common/complex_value.h"
+
+// Refines approximations of all the roots of the real polynomial coefficients[0]*x^n + ... +
+// coefficients[n] (n = roots.size(), 1 to 4, coefficients finite, the leading one non-zero), in
+// place. Approximations that are already right to the last bit or two stay exactly as they
+// are, so the closed forms' results stand wherever they were right.
+void RefineRoots(std::span<const double> coefficients, std::span<Complex> roots);

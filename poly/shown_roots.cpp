@@ -1,0 +1,59 @@
+#include "poly/shown_roots.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "poly/inclusion_discs.h"
+#include "poly/original_order.h"
+#include "poly/power_scaling.h"
+#include "poly/root_refinement.h"
+#include "poly/roots_text.h"
+
+bool AllFinite(std::span<const double> coefficients) {
+  return std::all_of(coefficients.begin(), coefficients.end(),
+                     [](double c) { return std::isfinite(c); });
+}
+
+// The discs are proven on the scaled polynomial, whose roots are those of the polynomial as
+// stored divided by a power of two.
+std::vector<RootValue> ProvenRoots(std::span<const double> coefficients,
+                                   std::span<const Complex> roots) {
+  std::vector<RootValue> values;
+  values.reserve(roots.size());
+  for (const Complex& root : roots)
+    values.push_back({root.re, root.im, HUGE_VAL, false});
+  if (!AllFinite(coefficients))
+    return values;
+  const ScaledPolynomial scaled = ScaleToRange(FromHighestFirst(coefficients));
+  Point y[kMaxDegree];
+  double moved[kMaxDegree];
+  for (size_t i = 0; i < roots.size(); ++i) {
+    const Point x{roots[i].re, roots[i].im};
+    y[i] = ToScaled(x, scaled.shift);
+    // Scaling is exact unless it underflows; the disc then widens by what it lost.
+    moved[i] = std::abs(FromScaled(y[i], scaled.shift) - x);
+  }
+  InclusionDisc discs[kMaxDegree];
+  InclusionDiscs(scaled.p, std::span(y, roots.size()), discs);
+  for (size_t i = 0; i < roots.size(); ++i) {
+    values[i].radius = std::ldexp(discs[i].radius, scaled.shift) + 2 * moved[i];
+    values[i].isolated = discs[i].isolated && moved[i] == 0;
+  }
+  return values;
+}
+
+bool AllFinite(std::span<const Complex> roots) {
+  return std::all_of(roots.begin(), roots.end(), [](const Complex& root) {
+    return std::isfinite(root.re) && std::isfinite(root.im);
+  });
+}
+
+std::vector<RootValue> FinishRoots(std::span<const double> coefficients, std::span<Complex> roots,
+                                   std::span<const Complex> original, CleanUp clean_up) {
+  if (AllFinite(coefficients))
+    RefineRoots(coefficients, roots);
+  if (clean_up == CleanUp::Yes)
+    CleanUpRoots(roots);
+  PlaceAtOriginalPositions(roots, original);
+  return ProvenRoots(coefficients, roots);
+}
