@@ -3,6 +3,7 @@
 
 #include "poly/cubic.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -98,6 +99,11 @@ CubicSolution SolveByRoutes(const double (&coefficients)[4], Formula formula) {
 }
 
 }  // namespace
+
+void OriginalCubicRoots(const double (&coefficients)[4], Complex (&roots)[3]) {
+  const CubicSolution solution = SolveByRoutes(coefficients, Formula::Original);
+  std::copy(std::begin(solution.roots), std::end(solution.roots), roots);
+}
 
 PolyEffects CalculateCubic(std::string_view a_text, std::string_view b_text,
                            std::string_view c_text, std::string_view d_text) {

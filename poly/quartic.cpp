@@ -181,6 +181,13 @@ PolyEffect RootsUpdate(std::span<const double> coefficients, Complex (&roots)[4]
 
 }  // namespace
 
+int OriginalQuarticRoots(const double (&coefficients)[5], Complex (&roots)[2][4]) {
+  const Routes routes = SolveByRoutes(coefficients, Formula::Original);
+  for (int k = 0; k < routes.count; ++k)
+    std::copy(std::begin(routes.route[k].roots), std::end(routes.route[k].roots), roots[k]);
+  return routes.count;
+}
+
 PolyEffects CalculateQuartic(std::string_view a4_text, std::string_view a3_text,
                              std::string_view a2_text, std::string_view a1_text,
                              std::string_view a0_text) {
