@@ -19,8 +19,10 @@ struct InclusionDisc {
 // every root of p lies in the union of the discs |x - z_i| <= n |W_i|, and each connected
 // component made of m of these discs holds exactly m roots, counted with multiplicity
 // (Braess and Hadeler's inclusion, with the counting of Carstensen's Gerschgorin-type
-// theorem for the Weierstrass matrix). A second, cruder disc needs no other approximation:
-// |p(z)| = |c[n]| prod |z - root_k| >= |c[n]| min_k |z - root_k|^n, so some root lies within
-// (|p(z)| / |c[n]|)^(1/n) of z. Each radius shown is the smaller of the two, each bounds the
-// rounding of p(z) from above and the rounding of the distances from below.
+// theorem for the Weierstrass matrix). Two more discs need no other approximation: since
+// p'(z)/p(z) = sum 1/(z - root_k), some root lies within n |p(z)| / |p'(z)| of z (Newton's
+// inclusion disc); and since |p(z)| = |c[n]| prod |z - root_k|, some root lies within
+// (|p(z)| / |c[n]|)^(1/n) of z. Each radius shown is the smallest of those that apply; each
+// bounds the rounding of p(z) from above, and that of p'(z) and the distances from below.
+// Where an approximation is not finite, the others' Weierstrass discs do not apply.
 void InclusionDiscs(const Polynomial& p, std::span<const Point> z, std::span<InclusionDisc> discs);

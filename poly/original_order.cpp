@@ -24,6 +24,13 @@ void PlaceAtOriginalPositions(std::span<Complex> roots, std::span<const Complex>
   for (size_t i = 0; i < n; ++i)
     for (size_t k = 0; k < n; ++k)
       distance[i][k] = Distance(roots[i], original[k]);
+  // When every root is nearest to its own position, the given order is the shortest pairing.
+  bool each_nearest_its_own = true;
+  for (size_t i = 0; i < n && each_nearest_its_own; ++i)
+    for (size_t k = 0; k < n; ++k)
+      each_nearest_its_own = each_nearest_its_own && distance[i][i] <= distance[i][k];
+  if (each_nearest_its_own)
+    return;
   // order[k] is the root placed at position k; permutations come in lexicographic order from
   // the given one, and only a strictly shorter total replaces the best so far.
   size_t order[kMaxRoots], best[kMaxRoots];

@@ -12,15 +12,19 @@ struct ScaledPolynomial {
 };
 
 // The shift centres the range of root moduli that the Newton polygon of the coefficients
-// gives; the largest coefficient of the scaled polynomial lies in [1, 2). A polynomial with
+// gives; the largest coefficient of the scaled polynomial lies near 1. A polynomial with
 // c[0] = 0 is scaled like one without its zero roots.
 ScaledPolynomial ScaleToRange(const Polynomial& p);
 
+// x * 2^exponent: a multiplication where 2^exponent is a normal double, as exact as ldexp and
+// much cheaper.
+double TimesPowerOfTwo(double x, int exponent);
+
 inline Point ToScaled(Point x, int shift) {
-  return {std::ldexp(x.real(), -shift), std::ldexp(x.imag(), -shift)};
+  return {TimesPowerOfTwo(x.real(), -shift), TimesPowerOfTwo(x.imag(), -shift)};
 }
 inline Point FromScaled(Point y, int shift) {
-  return {std::ldexp(y.real(), shift), std::ldexp(y.imag(), shift)};
+  return {TimesPowerOfTwo(y.real(), shift), TimesPowerOfTwo(y.imag(), shift)};
 }
 
 // Starting points for all the roots of p (c[0] != 0), on the circles of the Newton polygon of

@@ -21,6 +21,9 @@ constexpr int kSweepsFromCircles = 80;
 // A real root's approximation whose imaginary part is below this fraction of its real part
 // is tested for being provably real.
 constexpr double kNearlyReal = 1e-3;
+// A part below this fraction of its root's modulus need not be refined any further: it lies
+// far below anything that a root of that size prints beside it or cleans up.
+constexpr double kNegligiblePart = 0x1p-90;
 
 bool IsFinite(Point x) {
   return std::isfinite(x.real()) && std::isfinite(x.imag());
@@ -39,45 +42,58 @@ class Aberth {
       bound += std::fabs(p_.c[k] / p_.c[p_.degree]);
     bound = std::fmax(1.0, bound) * (1 + 1e-9);
     for (size_t i = 0; i < y_.size(); ++i) {
-      if (!IsFinite(y_[i]) || y_[i] == 0.0 || std::abs(y_[i]) > bound)
+      if (!IsFinite(y_[i]) || y_[i] == 0.0 || Modulus(y_[i]) > bound)
         return false;
-      for (size_t j = 0; j < i; ++j)
-        if (y_[j] == y_[i] && !IsMultipleRoot(y_[i]))
-          return false;
+      // Each point that several approximations share is tested once, at its first repeat.
+      size_t first = 0;
+      while (y_[first] != y_[i])
+        ++first;
+      size_t repeats = 0;
+      for (size_t j = first; j < i; ++j)
+        repeats += y_[j] == y_[i];
+      if (repeats == 1 && !IsMultipleRoot(y_[i]))
+        return false;
     }
     return true;
   }
 
-  // Sweeps until every approximation is settled; returns whether they all are.
+  // Sweeps until every approximation is settled, or for `sweeps` sweeps; returns whether each
+  // approximation is settled or at least right to its last two bits in modulus.
   bool Sweep(int sweeps) {
+    bool all_close = false;
     for (int sweep = 0; sweep < sweeps; ++sweep) {
       bool all_settled = true;
+      all_close = true;
       for (size_t i = 0; i < y_.size(); ++i) {
         if (settled_[i])
           continue;
         const Evaluation e = EvaluateAccurately(p_, y_[i]);
-        if (!(std::abs(e.value) > e.bound)) {
+        if (!(Modulus(e.value) > e.bound)) {
           settled_[i] = true;
           continue;
         }
         Point pull = 0.0;
         for (size_t j = 0; j < y_.size(); ++j)
           if (j != i && y_[j] != y_[i])
-            pull += 1.0 / (y_[i] - y_[j]);
-        const Point step = e.value / (e.slope - e.value * pull);
-        // A step within two units of the last place changes nothing that a double can hold.
-        if (std::abs(step) <= 2 * kUnitRoundoff * std::abs(y_[i])) {
+            pull += Quotient(1.0, y_[i] - y_[j]);
+        const Point step = Quotient(e.value, e.slope - e.value * pull);
+        // A step within two units of the last place of each part changes nothing that a
+        // double can hold; a part far below the modulus, such as the real part of a root
+        // close to the imaginary axis, needs its own digits too.
+        if (PartSettled(step.real(), y_[i].real(), y_[i]) &&
+            PartSettled(step.imag(), y_[i].imag(), y_[i])) {
           settled_[i] = true;
           continue;
         }
         all_settled = false;
+        all_close = all_close && Modulus(step) <= 2 * kUnitRoundoff * Modulus(y_[i]);
         if (IsFinite(y_[i] - step))
           y_[i] -= step;
       }
       if (all_settled)
         return true;
     }
-    return false;
+    return all_close;
   }
 
   void StartFromCircles() {
@@ -89,10 +105,11 @@ class Aberth {
   // An approximation whose disc crosses the real axis and, widened by twice its imaginary
   // part, still overlaps no other disc holds exactly one root, which its conjugate must then
   // equal: the root is real, and its imaginary part is rounding residue.
-  void MakeProvablyRealRootsReal() {
+  void MakeProvablyRealRootsReal(double negligible) {
     bool any = false;
     for (const Point& y : y_)
-      any = any || (y.imag() != 0 && std::fabs(y.imag()) < kNearlyReal * std::fabs(y.real()));
+      any = any || (std::fabs(y.imag()) >= negligible && y.imag() != 0 &&
+                    std::fabs(y.imag()) < kNearlyReal * std::fabs(y.real()));
     if (!any)
       return;
     InclusionDisc discs[kMaxDegree];
@@ -104,7 +121,7 @@ class Aberth {
       bool alone = true;
       for (size_t j = 0; j < y_.size() && alone; ++j)
         if (j != i)
-          alone = std::abs(y_[i] - y_[j]) * (1 - 4 * kUnitRoundoff) >
+          alone = Modulus(y_[i] - y_[j]) * (1 - 4 * kUnitRoundoff) >
                   discs[i].weierstrass + 2 * im + discs[j].weierstrass;
       if (alone)
         y_[i] = y_[i].real();
@@ -112,15 +129,14 @@ class Aberth {
   }
 
  private:
+  static bool PartSettled(double step, double part, Point y) {
+    return std::fabs(step) <= 2 * kUnitRoundoff * std::fabs(part) + kNegligiblePart * Modulus(y);
+  }
+
   // p and p' both within their rounding error of zero at y.
   bool IsMultipleRoot(Point y) const {
     const Evaluation e = EvaluateAccurately(p_, y);
-    double slope_size = 0.0;
-    const double modulus = std::abs(y);
-    for (int k = p_.degree; k >= 1; --k)
-      slope_size = slope_size * modulus + k * std::fabs(p_.c[k]);
-    return !(std::abs(e.value) > e.bound) &&
-           !(std::abs(e.slope) > 4 * p_.degree * kUnitRoundoff * slope_size);
+    return !(Modulus(e.value) > e.bound) && !(Modulus(e.slope) > e.slope_bound);
   }
 
   const Polynomial& p_;
@@ -130,7 +146,8 @@ class Aberth {
 
 }  // namespace
 
-void RefineRoots(std::span<const double> coefficients, std::span<Complex> roots) {
+void RefineRoots(std::span<const double> coefficients, std::span<Complex> roots,
+                 double negligible) {
   const Polynomial full = FromHighestFirst(coefficients);
   // A zero constant term makes 0 an exact root, as often as the lowest coefficients vanish;
   // the approximations nearest to 0 take them, exactly, and the rest refine on p / x^zeros.
@@ -170,7 +187,7 @@ void RefineRoots(std::span<const double> coefficients, std::span<Complex> roots)
     aberth.StartFromCircles();
     aberth.Sweep(kSweepsFromCircles);
   }
-  aberth.MakeProvablyRealRootsReal();
+  aberth.MakeProvablyRealRootsReal(TimesPowerOfTwo(negligible, -scaled.shift));
   for (int k = 0; k < m; ++k) {
     const Point x = FromScaled(y[k], scaled.shift);
     roots[index[k]] = {x.real(), x.imag()};

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "poly/cube_roots.h"
 #include "poly/inclusion_discs.h"
 #include "poly/original_order.h"
 #include "poly/power_scaling.h"
@@ -31,7 +32,7 @@ std::vector<RootValue> ProvenRoots(std::span<const double> coefficients,
     const Point x{roots[i].re, roots[i].im};
     y[i] = ToScaled(x, scaled.shift);
     // Scaling is exact unless it underflows; the disc then widens by what it lost.
-    moved[i] = std::abs(FromScaled(y[i], scaled.shift) - x);
+    moved[i] = Modulus(FromScaled(y[i], scaled.shift) - x);
   }
   InclusionDisc discs[kMaxDegree];
   InclusionDiscs(scaled.p, std::span(y, roots.size()), discs);
@@ -51,7 +52,7 @@ bool AllFinite(std::span<const Complex> roots) {
 std::vector<RootValue> FinishRoots(std::span<const double> coefficients, std::span<Complex> roots,
                                    std::span<const Complex> original, CleanUp clean_up) {
   if (AllFinite(coefficients))
-    RefineRoots(coefficients, roots);
+    RefineRoots(coefficients, roots, clean_up == CleanUp::Yes ? kZeroThreshold : 0.0);
   if (clean_up == CleanUp::Yes)
     CleanUpRoots(roots);
   PlaceAtOriginalPositions(roots, original);

@@ -138,6 +138,75 @@ TEST_P(RandomizedRoots, PrintEveryDigitRightWithAProvenDiscInTheOriginalsOrder) 
   RecordProperty("original_right", original_right);
 }
 
+struct ReportedCase {
+  const char* boxes;
+  std::vector<LongRoot> near;  // where the roots are, roughly; none: start from a circle
+};
+
+// Inputs on which the solvers once showed zeros, infinities, not-a-numbers, made-up roots or
+// an "Error" beside right roots: each now shows its true roots, with proven discs, and no
+// message.
+TEST(ReferenceRoots, ReportedCasesShowTheirTrueRoots) {
+  const std::vector<ReportedCase> cases = {
+      // Formulas that overflow or underflow.
+      {"1 8.999e80 -1.0009e161 1e238", {-1e81L, 1e77L, 1e80L}},
+      {"1 -9.98899e79 -1.1008989e157 -1.010999e233 -1e307", {-1e77L, -1e76L, -1e74L, 1e80L}},
+      {"160.78 0.0001 -7.5e307", {6.85e152L, -6.85e152L}},
+      {"1e200 1e200 1e200", {}},
+      // Coefficients within the zero threshold, or exactly at it.
+      {"1 1.5e-8 -1e-20 1e-12", {}},
+      {"1 1e-9 1e-9 1e-9", {}},
+      {"1 0 -1e-10 0", {}},
+      {"1 0 1e-8 1", {}},
+      {"1 1e-8 0 1", {}},
+      {"1 0 0 1e-8", {}},
+      {"1 0 9.9e-9 1", {}},
+      {"1 0 1.0000001e-8 1", {}},
+      {"1 2e-8 1e-20 1e-20", {}},
+      {"1 0 0 0 1e-9", {}},
+      // An exact root 0 beside a close pair, and a triple root 0 beside a large one.
+      {"-5.9e-6 -6e5 -5.9e-6 -0.6 0", {0.0L, {0, 1e-3L}, {0, -1e-3L}, -1.0169e11L}},
+      {"1e-5 -670000 0 0 0", {6.7e10L, 0.0L, 0.0L, 0.0L}},
+      // Four roots within 2e-4 of each other.
+      {"1 -4.000001 6.000003 -4.000003 1.000001", {0.99988L, {1, 1.2e-4L}, {1, -1.2e-4L}, 1.0001L}},
+      {"-1.04 0.462 9 -2 -5", {}},
+  };
+  for (const ReportedCase& reported : cases) {
+    RootCase c;
+    c.boxes = Boxes(reported.boxes);
+    for (const std::string& box : c.boxes)
+      c.coefficients.push_back(std::strtod(box.c_str(), nullptr));
+    c.chosen = reported.near;
+    const std::vector<ReferenceRoot> truth = ReferenceRootsOf(c);
+    ASSERT_TRUE(Determined(truth)) << reported.boxes;
+    const PolyEffects effects = Calculate(c.boxes);
+    ASSERT_FALSE(effects.empty());
+    for (const PolyEffect& effect : effects) {
+      EXPECT_NE(effect.kind, PolyEffect::Kind::Message) << reported.boxes;
+      if (effect.kind != PolyEffect::Kind::ShowRoots)
+        continue;
+      EXPECT_TRUE(ShowsTrueRoots(ReadRoots(effect.text), truth)) << reported.boxes << "\n"
+                                                                 << testing::PrintToString(effect);
+      EXPECT_TRUE(ProvesItsRoots(effect, truth)) << reported.boxes;
+    }
+  }
+}
+
+// A few of them letter for letter: a root beyond the largest double prints as infinity, the
+// cluster's true digits, and the original's order where the original was right.
+TEST(ReferenceRoots, ReportedCasesLetterForLetter) {
+  ExpectEffects({
+      {"1e-320 1 1", {Shown(RealQuadratic("-1", "-inf"))}},
+      {"1 -4.000001 6.000003 -4.000003 1.000001",
+       {Shown(QuarticRoots("1 -0.00012207; 0.99988 0; 1 0.00012207; 1.0001 0")),
+        Shown(QuarticRoots("1 0.00012207; 1 -0.00012207; 1.0001 0; 0.99988 0"))}},
+      {"-1.04 0.462 9 -2 -5", {Shown(QuarticRoots("2.9618 0; 0.88819 0; -2.7383 0; -0.66741 0"))}},
+      {"-5.9e-6 -6e5 -5.9e-6 -0.6 0",
+       {Shown(QuarticRoots("0 0; 0 0.001; 0 -0.001; -1.0169e+11 0"))}},
+      {"1e-5 -670000 0 0 0", {Shown(QuarticRoots("6.7e+10 0; 0 0; 0 0; 0 0"))}},
+  });
+}
+
 INSTANTIATE_TEST_SUITE_P(Classes, RandomizedRoots,
                          testing::Values(RootClass::Cluster1e2, RootClass::Cluster1e3,
                                          RootClass::Cluster1e4, RootClass::MultipleRoots,
