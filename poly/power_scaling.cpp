@@ -47,6 +47,30 @@ double EdgeRadius(const double (&heights)[kMaxDegree + 1], int i, int j) {
   return (heights[i] - heights[j]) / (j - i);
 }
 
+// The exponent that brings the largest coefficient near 1 after the shift.
+int TopExponent(const Polynomial& p, const double (&heights)[kMaxDegree + 1], int shift) {
+  double top = -HUGE_VAL;
+  for (int k = 0; k <= p.degree; ++k)
+    top = std::max(top, heights[k] + shift * k);
+  return static_cast<int>(std::floor(top));
+}
+
+// Whether a shift keeps every coefficient's bits (none sinks into the subnormal numbers) and
+// every term at the largest root (log2 `largest`) far from overflow.
+bool Fits(const Polynomial& p, const double (&heights)[kMaxDegree + 1], int shift, double largest) {
+  const int exponent = TopExponent(p, heights, shift);
+  for (int k = 0; k <= p.degree; ++k) {
+    if (p.c[k] == 0)
+      continue;
+    const int multiplier = shift * k - exponent;
+    if (multiplier < 0 && heights[k] + multiplier < -1020)
+      return false;
+    if (heights[k] + multiplier + k * (largest - shift) > 1000)
+      return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 ScaledPolynomial ScaleToRange(const Polynomial& p) {
@@ -54,18 +78,24 @@ ScaledPolynomial ScaleToRange(const Polynomial& p) {
   double heights[kMaxDegree + 1];
   const int count = UpperHull(p, corners, heights);
   ScaledPolynomial scaled{p, 0};
-  if (count >= 2) {
-    // Radii fall from the highest edge to the lowest; the shift lies midway in the logarithm.
-    const double smallest = EdgeRadius(heights, corners[0], corners[1]);
-    const double largest = EdgeRadius(heights, corners[count - 2], corners[count - 1]);
-    scaled.shift = static_cast<int>(std::lround((smallest + largest) / 2));
-  }
-  double top = -HUGE_VAL;
-  for (int k = 0; k <= p.degree; ++k)
-    top = std::max(top, heights[k] + scaled.shift * k);
-  if (top == -HUGE_VAL)
+  if (count < 2)
     return scaled;
-  const int exponent = static_cast<int>(std::floor(top));
+  // Radii grow from the lowest edge to the highest. The shift of choice lies midway between
+  // them in the logarithm; where the roots span too wide a range for that, no shift, or one
+  // that brings the largest or the smallest roots near 1, may keep every coefficient.
+  const double smallest = EdgeRadius(heights, corners[0], corners[1]);
+  const double largest = EdgeRadius(heights, corners[count - 2], corners[count - 1]);
+  const int candidates[] = {static_cast<int>(std::lround((smallest + largest) / 2)), 0,
+                            static_cast<int>(std::lround(largest)),
+                            static_cast<int>(std::lround(smallest))};
+  scaled.shift = candidates[0];
+  for (int shift : candidates) {
+    if (Fits(p, heights, shift, largest)) {
+      scaled.shift = shift;
+      break;
+    }
+  }
+  const int exponent = TopExponent(p, heights, scaled.shift);
   for (int k = 0; k <= p.degree; ++k)
     scaled.p.c[k] = TimesPowerOfTwo(p.c[k], scaled.shift * k - exponent);
   return scaled;

@@ -207,10 +207,19 @@ PolyEffects CalculateQuartic(std::string_view a4_text, std::string_view a3_text,
     return effects;
   }
   if (leading_not_small && middle_small && std::fabs(a0) >= kZeroThreshold) {
-    // x^4 = w: its principal fourth root, turned by a quarter three times.
-    const double w = -(a0 / a4);
+    // x^4 = w: its principal fourth root, turned by a quarter three times. Where w or w^2
+    // leaves the range of doubles, the root is taken of w divided by a power of 16 and
+    // multiplied back by that power of 2.
+    double w = -(a0 / a4);
+    int shift = 0;
+    const double square = std::pow(w, 2.0);
+    if (!std::isfinite(w) || square == 0 || !std::isfinite(square)) {
+      shift = (std::ilogb(a0) - std::ilogb(a4)) / 4;
+      w = -(std::ldexp(a0, -4 * shift) / a4);
+    }
     Complex roots[4];
     roots[0] = PolarRoot({w, 0.0}, 0.125, 4);
+    roots[0] = {std::ldexp(roots[0].re, shift), std::ldexp(roots[0].im, shift)};
     for (int k = 1; k < 4; ++k)
       roots[k] = Product(roots[k - 1], {0.0, 1.0});
     const Complex original[4] = {roots[0], roots[1], roots[2], roots[3]};

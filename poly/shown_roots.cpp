@@ -51,10 +51,15 @@ bool AllFinite(std::span<const Complex> roots) {
 
 std::vector<RootValue> FinishRoots(std::span<const double> coefficients, std::span<Complex> roots,
                                    std::span<const Complex> original, CleanUp clean_up) {
+  Complex computed[4];
+  std::copy(roots.begin(), roots.end(), computed);
   if (AllFinite(coefficients))
-    RefineRoots(coefficients, roots, clean_up == CleanUp::Yes ? kZeroThreshold : 0.0);
-  if (clean_up == CleanUp::Yes)
-    CleanUpRoots(roots);
+    RefineRoots(coefficients, roots, kZeroThreshold);
+  // Roots shown as computed are cleaned up where the refinement had to replace them, so that
+  // its rounding residue on a part that is zero does not print.
+  for (size_t k = 0; k < roots.size(); ++k)
+    if (clean_up == CleanUp::Yes || roots[k].re != computed[k].re || roots[k].im != computed[k].im)
+      CleanUpRoots(roots.subspan(k, 1));
   PlaceAtOriginalPositions(roots, original);
   return ProvenRoots(coefficients, roots);
 }

@@ -7,7 +7,7 @@
 #include "poly/poly_effects.h"
 
 // Whether the parts below the zero threshold are set to zero before the roots are shown
-// (the degenerate quartics show their roots as computed).
+// (the degenerate quartics show their roots as computed, unless refinement replaced them).
 enum class CleanUp { No, Yes };
 
 // Turns a closed form's approximations of all the roots of the polynomial of `coefficients`
