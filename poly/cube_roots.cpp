@@ -63,7 +63,9 @@ bool SolveCubic(Formula formula) {
   CubicWork.x1 = {y[0].re - shift, y[0].im};
   CubicWork.x2 = {y[1].re - shift, y[1].im};
   CubicWork.x3 = {y[2].re - shift, y[2].im};
-  return cancelled || (mended && m == 0);
+  // Where u vanishes, the original's roots are not numbers, which leaves the order to the
+  // mended formula; it departs only where it chose the other w.
+  return cancelled;
 }
 
 void SolvePureCubic() {

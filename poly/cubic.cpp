@@ -43,7 +43,7 @@ bool SolveTripleRoot(CubicWorkArea& cubic, Formula formula) {
 
 struct CubicSolution {
   Complex roots[3];
-  bool departed = false;  // the mended formula took a step that the original does not
+  bool departed = false;  // the mended formula put the roots in another order
 };
 
 // The closed forms' roots of a*x^3 + b*x^2 + c*x + d (|a| above the threshold), by the
@@ -64,8 +64,8 @@ CubicSolution SolveByRoutes(const double (&coefficients)[4], Formula formula) {
     if (std::fabs(p) >= kZeroThreshold || std::fabs(q) >= kZeroThreshold) {
       solution.departed = SolveCubic(formula);
     } else {
-      // The signs of the mended estimates may decide the check.
-      solution.departed = mended;
+      // Where the estimates' signs decide the check, the original fails it and shows no
+      // roots of this cubic, which leaves the order to the mended formula.
       if (!SolveTripleRoot(cubic, formula)) {
         // Not a triple root after all: the mended formula solves the normalised cubic as it
         // stands, where the original shows "Error" and no roots of its own.
@@ -84,9 +84,9 @@ CubicSolution SolveByRoutes(const double (&coefficients)[4], Formula formula) {
   }
   if (!solved) {
     // The original takes what is left for a*x^3 = 0; the mended formula solves every cubic
-    // that is not, however small its other coefficients (or exactly at the threshold).
+    // that is not, however small its other coefficients (or exactly at the threshold). The
+    // original's three zeros are equally near to every root, so its order is the mended one.
     if (mended && (cubic.b != 0 || cubic.c != 0 || cubic.d != 0)) {
-      solution.departed = true;
       SolveCubic(formula);
     } else {
       cubic.x1 = cubic.x2 = cubic.x3 = {0.0, 0.0};

@@ -26,6 +26,11 @@ void InclusionDiscs(const Polynomial& p, std::span<const Point> z, std::span<Inc
     disc = {};
     if (!IsFinite(z[i]))
       continue;
+    // Approximations on one point share its disc (the Weierstrass discs do not apply).
+    if (i > 0 && z[i] == z[i - 1]) {
+      disc.radius = discs[i - 1].radius;
+      continue;
+    }
     const Evaluation e = EvaluateAccurately(p, z[i]);
     // |p(z_i)| from above: the modulus rounds by two units at most, the evaluation by its bound.
     const double value = Modulus(e.value) * (1 + 4 * kUnitRoundoff) + e.bound;

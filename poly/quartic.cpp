@@ -30,6 +30,10 @@ bool IsSmall(double x) {
   return std::isnan(x) || std::fabs(x) < kZeroThreshold;
 }
 
+bool SameComplex(Complex x, Complex y) {
+  return x.re == y.re && x.im == y.im;
+}
+
 Complex Negated(Complex z) {
   return {-z.re, -z.im};
 }
@@ -37,14 +41,15 @@ Complex Negated(Complex z) {
 // The roots of one route, shifted back to x, before refinement.
 struct RouteRoots {
   Complex roots[4];
-  bool departed = false;         // the mended formula took a step that the original does not
+  bool departed = false;         // the mended formula put the roots in another order
   bool division_failed = false;  // the division by s1*s2 had nothing to divide by
 };
 
 // Loads CubicWork with x^3 + b*x^2 + c*x + d and solves it by the original's rule: Cardano's
 // method when b or c exceeds the threshold, the pure form when both are small and d exceeds
 // it. Where neither applies, the original reads back an earlier cubic's roots (taken here as
-// not numbers), and the mended formula uses Cardano's method. Returns whether it departed.
+// not numbers, which leaves the order to the mended formula), and the mended formula uses
+// Cardano's method. Returns whether the mended formula put the roots in another order.
 bool SolveMonicCubic(double b, double c, double d, Formula formula) {
   CubicWork.a = 1.0;
   CubicWork.b = b;
@@ -56,10 +61,8 @@ bool SolveMonicCubic(double b, double c, double d, Formula formula) {
     SolvePureCubic();
     return false;
   }
-  if (formula == Formula::Mended) {
-    SolveCubic(formula);
-    return true;
-  }
+  if (formula == Formula::Mended)
+    return SolveCubic(formula);
   const Complex unknown{std::numeric_limits<double>::quiet_NaN(), 0.0};
   CubicWork.x1 = CubicWork.x2 = CubicWork.x3 = unknown;
   return false;
@@ -252,8 +255,19 @@ PolyEffects CalculateQuartic(std::string_view a4_text, std::string_view a3_text,
       UnscaleRoots(original.route[k].roots, shift);
   }
 
+  const RouteRoots first = routes.route[0];
   for (int k = 0; k < routes.count; ++k) {
     RouteRoots& route = routes.route[k];
+    // Where both routes hand over the same roots in the same places, as for (x - 1)^4, the
+    // second update is the first one again.
+    if (k == 1 &&
+        std::equal(std::begin(route.roots), std::end(route.roots), std::begin(first.roots),
+                   SameComplex) &&
+        std::equal(std::begin(original.route[1].roots), std::end(original.route[1].roots),
+                   std::begin(original.route[0].roots), SameComplex)) {
+      effects.push_back(effects.back());
+      continue;
+    }
     PolyEffect update = RootsUpdate(coefficients, route.roots, original.route[k].roots,
                                     CleanUp::Yes, LeadingBlank::No);
     // The message says that the roots could not be found, so it stands only where they were not.

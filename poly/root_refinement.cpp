@@ -146,8 +146,8 @@ class Aberth {
 
 }  // namespace
 
-void RefineRoots(std::span<const double> coefficients, std::span<Complex> roots,
-                 double negligible) {
+void RefineRoots(std::span<const double> coefficients, const ScaledPolynomial& scaled_full,
+                 std::span<Complex> roots, double negligible) {
   const Polynomial full = FromHighestFirst(coefficients);
   // A zero constant term makes 0 an exact root, as often as the lowest coefficients vanish;
   // the approximations nearest to 0 take them, exactly, and the rest refine on p / x^zeros.
@@ -165,14 +165,14 @@ void RefineRoots(std::span<const double> coefficients, std::span<Complex> roots,
     at_zero[nearest] = true;
     roots[nearest] = {0.0, 0.0};
   }
-  Polynomial deflated;
-  deflated.degree = full.degree - zeros;
-  if (deflated.degree == 0)
+  // Dividing by x^zeros drops the zero coefficients, of the scaled polynomial too, whose scale
+  // they did not affect.
+  ScaledPolynomial scaled{{}, scaled_full.shift};
+  scaled.p.degree = full.degree - zeros;
+  if (scaled.p.degree == 0)
     return;
-  for (int k = 0; k <= deflated.degree; ++k)
-    deflated.c[k] = full.c[k + zeros];
-
-  const ScaledPolynomial scaled = ScaleToRange(deflated);
+  for (int k = 0; k <= scaled.p.degree; ++k)
+    scaled.p.c[k] = scaled_full.p.c[k + zeros];
   Point y[kMaxDegree];
   int index[kMaxDegree];
   int m = 0;

@@ -15,17 +15,18 @@ bool AllFinite(std::span<const double> coefficients) {
                      [](double c) { return std::isfinite(c); });
 }
 
+namespace {
+
 // The discs are proven on the scaled polynomial, whose roots are those of the polynomial as
 // stored divided by a power of two.
-std::vector<RootValue> ProvenRoots(std::span<const double> coefficients,
-                                   std::span<const Complex> roots) {
+std::vector<RootValue> Proven(std::span<const double> coefficients, const ScaledPolynomial& scaled,
+                              std::span<const Complex> roots) {
   std::vector<RootValue> values;
   values.reserve(roots.size());
   for (const Complex& root : roots)
     values.push_back({root.re, root.im, HUGE_VAL, false});
   if (!AllFinite(coefficients))
     return values;
-  const ScaledPolynomial scaled = ScaleToRange(FromHighestFirst(coefficients));
   Point y[kMaxDegree];
   double moved[kMaxDegree];
   for (size_t i = 0; i < roots.size(); ++i) {
@@ -43,6 +44,13 @@ std::vector<RootValue> ProvenRoots(std::span<const double> coefficients,
   return values;
 }
 
+}  // namespace
+
+std::vector<RootValue> ProvenRoots(std::span<const double> coefficients,
+                                   std::span<const Complex> roots) {
+  return Proven(coefficients, ScaleToRange(FromHighestFirst(coefficients)), roots);
+}
+
 bool AllFinite(std::span<const Complex> roots) {
   return std::all_of(roots.begin(), roots.end(), [](const Complex& root) {
     return std::isfinite(root.re) && std::isfinite(root.im);
@@ -51,15 +59,16 @@ bool AllFinite(std::span<const Complex> roots) {
 
 std::vector<RootValue> FinishRoots(std::span<const double> coefficients, std::span<Complex> roots,
                                    std::span<const Complex> original, CleanUp clean_up) {
+  const ScaledPolynomial scaled = ScaleToRange(FromHighestFirst(coefficients));
   Complex computed[4];
   std::copy(roots.begin(), roots.end(), computed);
   if (AllFinite(coefficients))
-    RefineRoots(coefficients, roots, kZeroThreshold);
+    RefineRoots(coefficients, scaled, roots, kZeroThreshold);
   // Roots shown as computed are cleaned up where the refinement had to replace them, so that
   // its rounding residue on a part that is zero does not print.
   for (size_t k = 0; k < roots.size(); ++k)
     if (clean_up == CleanUp::Yes || roots[k].re != computed[k].re || roots[k].im != computed[k].im)
       CleanUpRoots(roots.subspan(k, 1));
   PlaceAtOriginalPositions(roots, original);
-  return ProvenRoots(coefficients, roots);
+  return Proven(coefficients, scaled, roots);
 }

@@ -198,7 +198,7 @@ TEST(ReferenceRoots, ReportedCasesLetterForLetter) {
   ExpectEffects({
       {"1e-320 1 1", {Shown(RealQuadratic("-1", "-inf"))}},
       {"1 -4.000001 6.000003 -4.000003 1.000001",
-       {Shown(QuarticRoots("1 -0.00012207; 0.99988 0; 1 0.00012207; 1.0001 0")),
+       {Shown(QuarticRoots("1 -0.00012207; 1.0001 0; 0.99988 0; 1 0.00012207")),
         Shown(QuarticRoots("1 0.00012207; 1 -0.00012207; 1.0001 0; 0.99988 0"))}},
       {"-1.04 0.462 9 -2 -5", {Shown(QuarticRoots("2.9618 0; 0.88819 0; -2.7383 0; -0.66741 0"))}},
       {"-5.9e-6 -6e5 -5.9e-6 -0.6 0",
