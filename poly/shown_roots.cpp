@@ -39,6 +39,9 @@ std::vector<RootValue> Proven(std::span<const double> coefficients, const Scaled
   InclusionDiscs(scaled.p, std::span(y, roots.size()), discs);
   for (size_t i = 0; i < roots.size(); ++i) {
     values[i].radius = std::ldexp(discs[i].radius, scaled.shift) + 2 * moved[i];
+    // A root beyond the range of doubles (or one that scaling lost) proves nothing.
+    if (std::isnan(values[i].radius))
+      values[i].radius = HUGE_VAL;
     values[i].isolated = discs[i].isolated && moved[i] == 0;
   }
   return values;
