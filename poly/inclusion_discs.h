@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <span>
 
 #include "poly/accurate_evaluation.h"
