@@ -42,3 +42,13 @@ BENCHMARK_CAPTURE(Quartic, zero_constant, "1", "0", "1", "1", "0");
 BENCHMARK_CAPTURE(Quartic, both_special_routes, "1", "-4", "6", "-4", "1");
 BENCHMARK_CAPTURE(Quartic, x4_and_constant, "1", "0", "0", "0", "-16");
 BENCHMARK_CAPTURE(Quartic, division_errors, "1", "0", "-6", "8", "-3");
+
+// The hard cases: formulas that overflow, coefficients within the threshold, an exact root 0
+// beside a close pair, and a cluster of four roots that double precision alone cannot split.
+BENCHMARK_CAPTURE(Quadratic, overflowing_discriminant, "160.78", "0.0001", "-7.5e307");
+BENCHMARK_CAPTURE(Cubic, overflowing_formula, "1", "8.999e80", "-1.0009e161", "1e238");
+BENCHMARK_CAPTURE(Cubic, coefficients_within_threshold, "1", "1e-9", "1e-9", "1e-9");
+BENCHMARK_CAPTURE(Quartic, overflowing_formula, "1", "-9.98899e79", "-1.1008989e157",
+                  "-1.010999e233", "-1e307");
+BENCHMARK_CAPTURE(Quartic, zero_root_beside_close_pair, "-5.9e-6", "-6e5", "-5.9e-6", "-0.6", "0");
+BENCHMARK_CAPTURE(Quartic, cluster_of_four, "1", "-4.000001", "6.000003", "-4.000003", "1.000001");

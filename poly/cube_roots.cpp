@@ -26,7 +26,7 @@ DepressedCubic DepressCubic(const CubicWorkArea& cubic) {
   return {p, q};
 }
 
-void SolveCubic() {
+bool SolveCubic(Formula formula) {
   const auto [p, q] = DepressCubic(CubicWork);
   const double discriminant = std::pow(q, 2.0) + ((std::pow(p, 3.0) * 4) / 27);
   const Complex root_d = discriminant < 0 ? Complex{0.0, std::sqrt(-discriminant)}
@@ -36,7 +36,9 @@ void SolveCubic() {
   // root cancel (x^3 + 3x^2 + 3x + 2 gives w = 0 although p = 0 and q = 1), the other
   // root gives the same roots from a w that kept its digits.
   const Complex other_w{(-q - root_d.re) / 2, -root_d.im / 2};
-  if (Modulus(w) < kCancellationLimit * Modulus(other_w))
+  const bool mended = formula == Formula::Mended;
+  const bool cancelled = mended && Modulus(w) < kCancellationLimit * Modulus(other_w);
+  if (cancelled)
     w = other_w;
 
   // The principal cube root of w: |w|^(1/3) as (|w|^2)^(1/6), a third of its angle.
@@ -47,9 +49,9 @@ void SolveCubic() {
 
   // y = u - p/(3u) for each cube root u. Since w kept its digits, |u|^2 is at least a fixed
   // fraction of |p| and the division is sound, unless u vanishes altogether. That takes
-  // p = q = 0, so y^3 = 0 and every y is 0.
+  // p = q = 0, so y^3 = 0 and every y is 0; the original divides all the same.
   Complex y[3] = {};
-  if (m != 0) {
+  if (m != 0 || !mended) {
     for (int k = 0; k < 3; ++k) {
       const Complex u = cube_roots[k];
       const Complex v = RealOverComplex(p, u, SquaredModulus(u));
@@ -61,6 +63,9 @@ void SolveCubic() {
   CubicWork.x1 = {y[0].re - shift, y[0].im};
   CubicWork.x2 = {y[1].re - shift, y[1].im};
   CubicWork.x3 = {y[2].re - shift, y[2].im};
+  // Where u vanishes, the original's roots are not numbers, which leaves the order to the
+  // mended formula; it departs only where it chose the other w.
+  return cancelled;
 }
 
 void SolvePureCubic() {

@@ -21,9 +21,15 @@ struct DepressedCubic {
 };
 DepressedCubic DepressCubic(const CubicWorkArea& cubic);
 
+// Which formula a closed form follows: the original one, kept to tell where the original put
+// each root, or the one mended where the original loses a root's digits altogether. A mended
+// closed form returns whether it put the roots in another order than the original would
+// have, where the original's roots are numbers at all.
+enum class Formula { Original, Mended };
+
 // Cardano's method on CubicWork: reads a, b, c, d (left unchanged), writes x1, x2, x3.
 // The caller guarantees a != 0.
-void SolveCubic();
+bool SolveCubic(Formula formula);
 
 // The roots of a*x^3 + d = 0: replaces CubicWork.d by -d/a and writes x1, x2, x3.
 // The caller guarantees a != 0.

@@ -8,3 +8,8 @@
 // Solves a*x^3 + b*x^2 + c*x + d = 0 from the texts of the X^3, X^2, X and constant boxes.
 PolyEffects CalculateCubic(std::string_view a, std::string_view b, std::string_view c,
                            std::string_view d);
+
+// The roots that the original, unmended formula gives for a*x^3 + b*x^2 + c*x + d (|a| above
+// the threshold), before clean-up; not numbers where it shows an earlier cubic's roots. The
+// solver places its roots where these are; tests compare with them.
+void OriginalCubicRoots(const double (&coefficients)[4], Complex (&roots)[3]);

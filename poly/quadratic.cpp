@@ -7,43 +7,108 @@
 
 #include "common/field_number.h"
 #include "common/result_text.h"
+#include "poly/double_double.h"
+#include "poly/power_scaling.h"
+#include "poly/shown_roots.h"
+
+namespace {
+
+// Below this fraction of b^2, D = b^2 - 4ac has cancelled enough of its digits to be formed
+// again exactly.
+constexpr double kCancelledDiscriminant = 0x1p-10;
+// Below this, b^2 and 4ac reach the subnormal numbers and lose digits.
+constexpr double kSubnormalReach = 0x1p-969;
+
+// x1 and x2 as printed: two real roots, or the pair re + j im and re - j im.
+struct QuadraticRoots {
+  bool complex = false;
+  double x1 = 0.0, x2 = 0.0;  // or re and im
+};
+
+// b^2 - 4ac, formed again from the exact products when the formula's value has cancelled:
+// b^2 and 4ac are then within a factor of two, so the difference of their leading parts is
+// exact, and what is left is the difference of their rounding errors.
+double Discriminant(double a, double b, double c) {
+  const double discriminant = std::pow(b, 2.0) - 4 * a * c;
+  if (!(std::fabs(discriminant) < kCancelledDiscriminant * std::pow(b, 2.0)))
+    return discriminant;
+  const DoubleDouble square = TwoProduct(b, b);
+  const DoubleDouble product = TwoProduct(4 * a, c);
+  return (square.hi - product.hi) + (square.lo - product.lo);
+}
+
+QuadraticRoots SolveQuadratic(double a, double b, double c) {
+  const double discriminant = Discriminant(a, b, c);
+  QuadraticRoots roots;
+  if (discriminant < 0) {
+    roots.complex = true;
+    roots.x1 = -b / (2 * a);
+    roots.x2 = std::sqrt(-discriminant) / (2 * a);
+    // x1 is always the root above the real axis, whatever the sign of a.
+    if (roots.x2 < 0)
+      roots.x2 = -roots.x2;
+  } else {
+    // D >= 0, or not a number when the coefficients overflow.
+    roots.x1 = (-b + std::sqrt(discriminant)) / (2 * a);
+    roots.x2 = (-b - std::sqrt(discriminant)) / (2 * a);
+    // When -b and the root of D have opposite signs, their sum cancels and loses the
+    // smaller root; the product of the roots, c/a, gives it from the other one. An exact
+    // zero root (c = 0) is kept as the formula gives it.
+    if (b > 0 && c != 0)
+      roots.x1 = c / a / roots.x2;
+    else if (b < 0 && c != 0)
+      roots.x2 = c / a / roots.x1;
+  }
+  return roots;
+}
+
+// Whether the formula's intermediate values left the range of doubles: a result that is not
+// finite, or products so small that they reach the subnormal numbers.
+bool OutOfRange(double a, double b, double c, const QuadraticRoots& roots) {
+  const double largest_product = std::fmax(std::pow(b, 2.0), std::fabs(4 * a * c));
+  return !std::isfinite(roots.x1) || !std::isfinite(roots.x2) ||
+         (largest_product < kSubnormalReach && (b != 0 || c != 0));
+}
+
+}  // namespace
 
 PolyEffects CalculateQuadratic(std::string_view a_text, std::string_view b_text,
                                std::string_view c_text) {
   const double a = FieldNumber(a_text);
   const double b = FieldNumber(b_text);
   const double c = FieldNumber(c_text);
-  const double discriminant = std::pow(b, 2.0) - 4 * a * c;
 
   PolyEffects effects;
   // Only an exact zero is rejected: the quadratic has no tolerance.
   if (std::fabs(a) > 0) {
+    QuadraticRoots roots = SolveQuadratic(a, b, c);
+    const double coefficients[3] = {a, b, c};
+    if (OutOfRange(a, b, c, roots) && AllFinite(std::span(coefficients))) {
+      // The same formula on the quadratic scaled by powers of two, whose roots are this
+      // one's scaled alike; a root beyond the largest double stays infinite.
+      double scaled[3] = {a, b, c};
+      const int shift = ScaleCoefficients(scaled);
+      roots = SolveQuadratic(scaled[0], scaled[1], scaled[2]);
+      roots.x1 = std::ldexp(roots.x1, shift);
+      roots.x2 = std::ldexp(roots.x2, shift);
+    }
     std::string text;
-    if (discriminant < 0) {
-      const double re = -b / (2 * a);
-      double im = std::sqrt(-discriminant) / (2 * a);
-      // x1 is always the root above the real axis, whatever the sign of a.
-      if (im < 0)
-        im = -im;
+    Complex shown[2];
+    if (roots.complex) {
       text = ResultText(
           " Two Complex Roots: \r\n\r\n x1 = %12.5g + j (%12.5g) \r\n\r\n x2 = %12.5g -  j "
           "(%12.5g) ",
-          re, im, re, im);
+          roots.x1, roots.x2, roots.x1, roots.x2);
+      shown[0] = {roots.x1, roots.x2};
+      shown[1] = {roots.x1, -roots.x2};
     } else {
-      // D >= 0, or not a number when the coefficients overflow, which the real formula
-      // then prints like any other overflow.
-      double x1 = (-b + std::sqrt(discriminant)) / (2 * a);
-      double x2 = (-b - std::sqrt(discriminant)) / (2 * a);
-      // When -b and the root of D have opposite signs, their sum cancels and loses the
-      // smaller root; the product of the roots, c/a, gives it from the other one. An exact
-      // zero root (c = 0) is kept as the formula gives it.
-      if (b > 0 && c != 0)
-        x1 = c / a / x2;
-      else if (b < 0 && c != 0)
-        x2 = c / a / x1;
-      text = ResultText(" Two Real Roots: \r\n\r\n x1 = %12.5g \r\n x2 = %12.5g", x1, x2);
+      text =
+          ResultText(" Two Real Roots: \r\n\r\n x1 = %12.5g \r\n x2 = %12.5g", roots.x1, roots.x2);
+      shown[0] = {roots.x1, 0.0};
+      shown[1] = {roots.x2, 0.0};
     }
-    effects.push_back({PolyEffect::Kind::ShowRoots, text});
+    effects.push_back({PolyEffect::Kind::ShowRoots, text, CoefficientBox::Constant,
+                       ProvenRoots(coefficients, shown)});
   } else {
     effects.push_back({PolyEffect::Kind::Message, "\n Input Error \n"});
   }

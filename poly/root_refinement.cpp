@@ -1,0 +1,195 @@
+// The refinement is Aberth's iteration: a Newton step for each root, corrected by the pull of
+// the other roots, so that two approximations never settle on one simple root. It runs on
+// the polynomial scaled by powers of two (which changes no bit of its steps, only their
+// range), evaluates p with twice the working precision, so that roots in a cluster keep
+// their digits, and starts again from the circles of the Newton polygon wherever the closed
+// forms handed over approximations that cannot lead to every root.
+
+#include "poly/root_refinement.h"
+
+#include <cmath>
+
+#include "poly/accurate_evaluation.h"
+#include "poly/inclusion_discs.h"
+#include "poly/power_scaling.h"
+
+namespace {
+
+constexpr double kUnitRoundoff = 0x1p-53;
+constexpr int kSweeps = 24;
+constexpr int kSweepsFromCircles = 80;
+// A real root's approximation whose imaginary part is below this fraction of its real part
+// is tested for being provably real.
+constexpr double kNearlyReal = 1e-3;
+// A part below this fraction of its root's modulus need not be refined any further: it lies
+// far below anything that a root of that size prints beside it or cleans up.
+constexpr double kNegligiblePart = 0x1p-90;
+
+bool IsFinite(Point x) {
+  return std::isfinite(x.real()) && std::isfinite(x.imag());
+}
+
+class Aberth {
+ public:
+  Aberth(const Polynomial& p, std::span<Point> y) : p_(p), y_(y) {}
+
+  // Whether the approximations can lead to every root: finite, none at 0 (which is no root
+  // here), none beyond the bound max(1, sum |c[k] / c[n]|) on every root's modulus, and no
+  // two on one point unless p and p' both vanish there within rounding.
+  bool CanReachEveryRoot() const {
+    double bound = 0.0;
+    for (int k = 0; k < p_.degree; ++k)
+      bound += std::fabs(p_.c[k] / p_.c[p_.degree]);
+    bound = std::fmax(1.0, bound) * (1 + 1e-9);
+    for (size_t i = 0; i < y_.size(); ++i) {
+      if (!IsFinite(y_[i]) || y_[i] == 0.0 || Modulus(y_[i]) > bound)
+        return false;
+      // Each point that several approximations share is tested once, at its first repeat.
+      size_t first = 0;
+      while (y_[first] != y_[i])
+        ++first;
+      size_t repeats = 0;
+      for (size_t j = first; j < i; ++j)
+        repeats += y_[j] == y_[i];
+      if (repeats == 1 && !IsMultipleRoot(y_[i]))
+        return false;
+    }
+    return true;
+  }
+
+  // Sweeps until every approximation is settled, or for `sweeps` sweeps; returns whether each
+  // approximation is settled or at least right to its last two bits in modulus.
+  bool Sweep(int sweeps) {
+    bool all_close = false;
+    for (int sweep = 0; sweep < sweeps; ++sweep) {
+      bool all_settled = true;
+      all_close = true;
+      for (size_t i = 0; i < y_.size(); ++i) {
+        if (settled_[i])
+          continue;
+        const Evaluation e = EvaluateAccurately(p_, y_[i]);
+        if (!(Modulus(e.value) > e.bound)) {
+          settled_[i] = true;
+          continue;
+        }
+        Point pull = 0.0;
+        for (size_t j = 0; j < y_.size(); ++j)
+          if (j != i && y_[j] != y_[i])
+            pull += Quotient(1.0, y_[i] - y_[j]);
+        const Point step = Quotient(e.value, e.slope - e.value * pull);
+        // A step within two units of the last place of each part changes nothing that a
+        // double can hold; a part far below the modulus, such as the real part of a root
+        // close to the imaginary axis, needs its own digits too.
+        if (PartSettled(step.real(), y_[i].real(), y_[i]) &&
+            PartSettled(step.imag(), y_[i].imag(), y_[i])) {
+          settled_[i] = true;
+          continue;
+        }
+        all_settled = false;
+        all_close = all_close && Modulus(step) <= 2 * kUnitRoundoff * Modulus(y_[i]);
+        if (IsFinite(y_[i] - step))
+          y_[i] -= step;
+      }
+      if (all_settled)
+        return true;
+    }
+    return all_close;
+  }
+
+  void StartFromCircles() {
+    NewtonPolygonStarts(p_, y_);
+    for (bool& settled : settled_)
+      settled = false;
+  }
+
+  // An approximation whose disc crosses the real axis and, widened by twice its imaginary
+  // part, still overlaps no other disc holds exactly one root, which its conjugate must then
+  // equal: the root is real, and its imaginary part is rounding residue.
+  void MakeProvablyRealRootsReal(double negligible) {
+    bool any = false;
+    for (const Point& y : y_)
+      any = any || (std::fabs(y.imag()) >= negligible && y.imag() != 0 &&
+                    std::fabs(y.imag()) < kNearlyReal * std::fabs(y.real()));
+    if (!any)
+      return;
+    InclusionDisc discs[kMaxDegree];
+    InclusionDiscs(p_, y_, discs);
+    for (size_t i = 0; i < y_.size(); ++i) {
+      const double im = std::fabs(y_[i].imag());
+      if (im == 0 || !(im <= discs[i].weierstrass))
+        continue;
+      bool alone = true;
+      for (size_t j = 0; j < y_.size() && alone; ++j)
+        if (j != i)
+          alone = Modulus(y_[i] - y_[j]) * (1 - 4 * kUnitRoundoff) >
+                  discs[i].weierstrass + 2 * im + discs[j].weierstrass;
+      if (alone)
+        y_[i] = y_[i].real();
+    }
+  }
+
+ private:
+  static bool PartSettled(double step, double part, Point y) {
+    return std::fabs(step) <= 2 * kUnitRoundoff * std::fabs(part) + kNegligiblePart * Modulus(y);
+  }
+
+  // p and p' both within their rounding error of zero at y.
+  bool IsMultipleRoot(Point y) const {
+    const Evaluation e = EvaluateAccurately(p_, y);
+    return !(Modulus(e.value) > e.bound) && !(Modulus(e.slope) > e.slope_bound);
+  }
+
+  const Polynomial& p_;
+  std::span<Point> y_;
+  bool settled_[kMaxDegree] = {};
+};
+
+}  // namespace
+
+void RefineRoots(std::span<const double> coefficients, const ScaledPolynomial& scaled_full,
+                 std::span<Complex> roots, double negligible) {
+  const Polynomial full = FromHighestFirst(coefficients);
+  // A zero constant term makes 0 an exact root, as often as the lowest coefficients vanish;
+  // the approximations nearest to 0 take them, exactly, and the rest refine on p / x^zeros.
+  int zeros = 0;
+  while (zeros < full.degree && full.c[zeros] == 0)
+    ++zeros;
+  bool at_zero[kMaxDegree] = {};
+  for (int z = 0; z < zeros; ++z) {
+    int nearest = -1;
+    for (int i = 0; i < full.degree; ++i)
+      if (!at_zero[i] &&
+          (nearest < 0 || !(std::fabs(roots[i].re) + std::fabs(roots[i].im) >=
+                            std::fabs(roots[nearest].re) + std::fabs(roots[nearest].im))))
+        nearest = i;
+    at_zero[nearest] = true;
+    roots[nearest] = {0.0, 0.0};
+  }
+  // Dividing by x^zeros drops the zero coefficients, of the scaled polynomial too, whose scale
+  // they did not affect.
+  ScaledPolynomial scaled{{}, scaled_full.shift};
+  scaled.p.degree = full.degree - zeros;
+  if (scaled.p.degree == 0)
+    return;
+  for (int k = 0; k <= scaled.p.degree; ++k)
+    scaled.p.c[k] = scaled_full.p.c[k + zeros];
+  Point y[kMaxDegree];
+  int index[kMaxDegree];
+  int m = 0;
+  for (int i = 0; i < full.degree; ++i) {
+    if (!at_zero[i]) {
+      index[m] = i;
+      y[m++] = ToScaled({roots[i].re, roots[i].im}, scaled.shift);
+    }
+  }
+  Aberth aberth(scaled.p, std::span(y, m));
+  if (!aberth.CanReachEveryRoot() || !aberth.Sweep(kSweeps)) {
+    aberth.StartFromCircles();
+    aberth.Sweep(kSweepsFromCircles);
+  }
+  aberth.MakeProvablyRealRootsReal(TimesPowerOfTwo(negligible, -scaled.shift));
+  for (int k = 0; k < m; ++k) {
+    const Point x = FromScaled(y[k], scaled.shift);
+    roots[index[k]] = {x.real(), x.imag()};
+  }
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <span>
+#include <vector>
+
+#include "common/complex_value.h"
+#include "poly/poly_effects.h"
+
+// Whether the parts below the zero threshold are set to zero before the roots are shown
+// (the degenerate quartics show their roots as computed, unless refinement replaced them).
+enum class CleanUp { No, Yes };
+
+// Turns a closed form's approximations of all the roots of the polynomial of `coefficients`
+// (highest power first) into the roots shown, in place: refined on the polynomial as stored,
+// cleaned up if asked, and each placed where the original formula put its nearest root
+// (`original`). Returns the roots shown with a proven inclusion disc each.
+std::vector<RootValue> FinishRoots(std::span<const double> coefficients, std::span<Complex> roots,
+                                   std::span<const Complex> original, CleanUp clean_up);
+
+// The roots shown with a proven inclusion disc each, for roots computed in closed form.
+std::vector<RootValue> ProvenRoots(std::span<const double> coefficients,
+                                   std::span<const Complex> roots);
+
+// Whether every part of every root, or every coefficient, is finite.
+bool AllFinite(std::span<const Complex> roots);
+bool AllFinite(std::span<const double> coefficients);
