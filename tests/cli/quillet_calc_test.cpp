@@ -77,7 +77,9 @@ const RunCase kRuns[] = {
      "{\"events\":[{\"roots\":\" Two Complex Roots: \\r\\n\\r\\n x1 =           -0 + j (           "
      "1) "
      "\\r\\n\\r\\n x2 =           -0 -  j (           1) "
-     "\"},{\"set\":{\"box\":\"X\",\"text\":\"0.\"}}]}\n"
+     "\",\"values\":[{\"re\":-0,\"im\":1,\"radius\":4.930380657631355e-30,\"isolated\":true},"
+     "{\"re\":-0,\"im\":-1,\"radius\":4.930380657631355e-30,\"isolated\":true}]},"
+     "{\"set\":{\"box\":\"X\",\"text\":\"0.\"}}]}\n"
      "{\"error\":\"line 2: roots takes 3, 4 or 5 coefficients, not 0\"}\n",
      ""},
     {"--lenient roots 1 1/3 2", "", 0,
@@ -189,7 +191,9 @@ TEST(QuilletCalc, ReadsPointDecimalsUnderAGermanLocale) {
   EXPECT_EQ(point.exit_status, 0);
   EXPECT_EQ(point.out,
             "{\"events\":[{\"roots\":\" Two Real Roots: \\r\\n\\r\\n x1 =          -0.5 \\r\\n x2 "
-            "=            -2\"}]}\n");
+            "=            -2\",\"values\":[{\"re\":-0.5,\"im\":0,\"radius\":8.217301096052259e-30,"
+            "\"isolated\":true},{\"re\":-2,\"im\":0,\"radius\":3.2869204384209036e-29,"
+            "\"isolated\":true}]}]}\n");
 }
 
 TEST(QuilletCalc, ReadsALongLineWithoutHoldingIt) {
