@@ -12,6 +12,8 @@ packages=(
   xvfb xauth xdotool x11-utils
   libx11-dev libxtst-dev
 )
+# Packages named on the command line come on top, such as the fuzzing tools for `make fuzz`.
+packages+=("$@")
 
 missing=()
 for package in "${packages[@]}"; do

@@ -1,0 +1,59 @@
+// The command line's session on a batch of lines, in JSON and in plain text. JSON output is
+// one well-formed JSON value a line, valid UTF-8 wherever the input is; plain output is
+// whatever the calculations show. Neither may crash or hang.
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <sstream>
+#include <string>
+#include <string_view>
+
+#include "cli/calculator_session.h"
+#include "fuzz/fuzz_checks.h"
+
+namespace {
+
+// What the session writes to its two streams.
+struct Output {
+  std::string out, err;
+};
+
+Output Run(CalculatorSession::Format format, const std::string& input) {
+  char* out_buffer = nullptr;
+  char* err_buffer = nullptr;
+  size_t out_size = 0, err_size = 0;
+  std::FILE* out = open_memstream(&out_buffer, &out_size);
+  std::FILE* err = open_memstream(&err_buffer, &err_size);
+  {
+    CalculatorSession session(format, out, err);
+    std::istringstream lines(input);
+    session.AnswerLines(lines);
+  }
+  std::fclose(out);
+  std::fclose(err);
+  Output output{std::string(out_buffer, out_size), std::string(err_buffer, err_size)};
+  std::free(out_buffer);
+  std::free(err_buffer);
+  return output;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  const std::string input(reinterpret_cast<const char*>(data), size);
+  const Output json = Run(CalculatorSession::Format::Json, input);
+  FuzzCheck(json.err.empty(), "JSON mode wrote to standard error", input + "\n---\n" + json.err);
+  std::string_view rest = json.out;
+  while (!rest.empty()) {
+    const size_t end = rest.find('\n');
+    FuzzCheck(end != std::string_view::npos, "JSON output does not end its line", input);
+    const std::string_view line = rest.substr(0, end);
+    FuzzCheck(IsJsonValue(line), "JSON output line is not JSON",
+              input + "\n---\n" + std::string(line));
+    rest.remove_prefix(end + 1);
+  }
+  if (IsValidUtf8(input))
+    FuzzCheck(IsValidUtf8(json.out), "JSON output is not UTF-8", input);
+  Run(CalculatorSession::Format::Plain, input);
+  return 0;
+}
