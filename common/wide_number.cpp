@@ -100,7 +100,7 @@ WideNumber FourthRootOf(WideNumber value) {
   return RootOf(value, 4, [](double v) { return std::pow(v, 1.0 / 4); });
 }
 
-WideNumber ProductOf(WideNumber a, WideNumber b) {
+WideNumber MultiplyWide(WideNumber a, WideNumber b) {
   return {a.mantissa * b.mantissa, a.exponent + b.exponent};
 }
 
@@ -110,7 +110,7 @@ double ToDouble(WideNumber value) {
 
 // Dividing the mantissas once they lie in [0.5, 1) keeps a subnormal or huge mantissa from
 // losing digits before the powers of two are put back.
-double QuotientOf(WideNumber numerator, WideNumber denominator) {
+double DivideWide(WideNumber numerator, WideNumber denominator) {
   if (numerator.exponent == 0 && denominator.exponent == 0)
     return numerator.mantissa / denominator.mantissa;
   const int exponent = numerator.exponent + ExponentOf(numerator.mantissa) - denominator.exponent -

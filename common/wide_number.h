@@ -31,11 +31,11 @@ WideNumber SumOfSquares(std::initializer_list<double> parts);
 WideNumber SquareRootOf(WideNumber value);
 WideNumber FourthRootOf(WideNumber value);
 
-WideNumber ProductOf(WideNumber a, WideNumber b);
+WideNumber MultiplyWide(WideNumber a, WideNumber b);
 
 // The nearest double: infinity beyond the largest, and zero or a subnormal number below
 // the smallest normal one.
 double ToDouble(WideNumber value);
 
 // numerator / denominator as a double; with both exponents 0 the plain quotient.
-double QuotientOf(WideNumber numerator, WideNumber denominator);
+double DivideWide(WideNumber numerator, WideNumber denominator);

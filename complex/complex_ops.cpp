@@ -50,8 +50,8 @@ std::string WithMagnitude(const char* label, Complex value) {
 
 std::string Reciprocal(Complex x, Complex, Complex) {
   const WideNumber d = SquaredMagnitude(x);
-  const ImaginaryPart im = Written(QuotientOf({-x.im}, d));
-  return ResultText(" 1/X = %11.5g %c j (%11.5g) \n", QuotientOf({x.re}, d), im.sign, im.shown);
+  const ImaginaryPart im = Written(DivideWide({-x.im}, d));
+  return ResultText(" 1/X = %11.5g %c j (%11.5g) \n", DivideWide({x.re}, d), im.sign, im.shown);
 }
 
 std::string MagnitudeOfX(Complex x, Complex, Complex) {
@@ -69,7 +69,7 @@ std::string Phase(Complex x, Complex, Complex) {
 double LogOfMagnitude(Complex x) {
   const WideNumber magnitude = SquareRootOf(SquaredMagnitude(x));
   const double shown = ToDouble(magnitude);
-  if (magnitude.exponent == 0 || (std::isnormal(shown) && std::isfinite(shown)))
+  if (magnitude.exponent == 0 || std::isnormal(shown))
     return std::log(shown);
   return std::log(magnitude.mantissa) + magnitude.exponent * std::log(2.0);
 }
@@ -105,8 +105,7 @@ std::string Exponential(Complex x, Complex, Complex) {
 // test also zeroes both parts when the magnitude is 0 and the ratios are NaN.
 std::string SquareRoot(Complex x, Complex, Complex) {
   const int n = 2;
-  static_assert(2 * n == 4, "the radius is the fourth root of the sum of squares");
-  const double r = ToDouble(FourthRootOf(SquaredMagnitude(x)));
+  const double r = ToDouble(FourthRootOf(SquaredMagnitude(x)));  // the 2n-th root
   const double theta = std::atan2(x.im, x.re);
   Complex root{std::cos(theta * (1.0 / n)) * r, std::sin(theta * (1.0 / n)) * r};
   const double magnitude = Magnitude(root);
@@ -141,8 +140,8 @@ std::string Product(Complex x, Complex y, Complex) {
 // become 0/0, NaN, as the IEEE rules give them.
 Complex QuotientOf(Complex x, Complex y) {
   const WideNumber d = SquaredMagnitude(y);
-  return {QuotientOf(SumOfProducts({{x.re, y.re}, {x.im, y.im}}), d),
-          QuotientOf(SumOfProducts({{x.im, y.re}, {-x.re, y.im}}), d)};
+  return {DivideWide(SumOfProducts({{x.re, y.re}, {x.im, y.im}}), d),
+          DivideWide(SumOfProducts({{x.im, y.re}, {-x.re, y.im}}), d)};
 }
 
 std::string Quotient(Complex x, Complex y, Complex) {

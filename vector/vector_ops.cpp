@@ -51,13 +51,13 @@ std::string DirectionCosines(bool three_dimensions, const Vector& x, const Vecto
         "\n Vector X:\n\n cos( omega x) = %12.5g \n cos( omega y) = %12.5g \n"
         " cos( omega z) = %12.5g \n\n\n\n Vector Y: \n\n cos( omega x) = %12.5g \n"
         " cos( omega y) = %12.5g \n cos( omega z) = %12.5g ",
-        QuotientOf({x.i}, mx), QuotientOf({x.j}, mx), QuotientOf({x.k}, mx), QuotientOf({y.i}, my),
-        QuotientOf({y.j}, my), QuotientOf({y.k}, my));
+        DivideWide({x.i}, mx), DivideWide({x.j}, mx), DivideWide({x.k}, mx), DivideWide({y.i}, my),
+        DivideWide({y.j}, my), DivideWide({y.k}, my));
   }
   return ResultText(
       "\n Vector X:\n\n cos( omega x) = %12.5g \n cos( omega y) = %12.5g  \n\n\n\n"
       " Vector Y: \n\n cos( omega x) = %12.5g \n cos( omega y) = %12.5g \n",
-      QuotientOf({x.i}, mx), QuotientOf({x.j}, mx), QuotientOf({y.i}, my), QuotientOf({y.j}, my));
+      DivideWide({x.i}, mx), DivideWide({x.j}, mx), DivideWide({y.i}, my), DivideWide({y.j}, my));
 }
 
 // The sum and the difference share one layout; `sign` is the operator between X and Y.
@@ -100,7 +100,7 @@ std::string CrossProduct(bool, const Vector& x, const Vector& y) {
 // there the angle is undefined.
 double CosineOfAngle(const Vector& x, const Vector& y) {
   const double ratio =
-      QuotientOf(WideDotProduct(x, y), ProductOf(WideMagnitude(x), WideMagnitude(y)));
+      DivideWide(WideDotProduct(x, y), MultiplyWide(WideMagnitude(x), WideMagnitude(y)));
   if (ratio > 1.0)
     return 1.0;
   if (ratio < -1.0)

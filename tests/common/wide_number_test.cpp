@@ -45,7 +45,7 @@ TEST(WideNumber, ScaledSumsKeepThePlainFormulasBitsWhereThatStaysInRange) {
       scaled += sum.exponent != 0;
       EXPECT_EQ(ToDouble(sum), squares) << a << " " << c << " " << e;
       EXPECT_EQ(ToDouble(SquareRootOf(sum)), std::sqrt(squares));
-      EXPECT_EQ(QuotientOf({a}, sum), a / squares);
+      EXPECT_EQ(DivideWide({a}, sum), a / squares);
     }
   }
   EXPECT_GT(scaled, 10000);
@@ -73,7 +73,7 @@ TEST(WideNumber, SumsAndRootsBeyondTheRangeAreTrue) {
         static_cast<double>(std::ldexp(static_cast<long double>(fourth.mantissa), fourth.exponent) /
                             std::sqrt(std::sqrt(squares))),
         1.0, 4 * DBL_EPSILON);
-    const double quotient = QuotientOf(SumOfProducts({{a, c}}), sum);
+    const double quotient = DivideWide(SumOfProducts({{a, c}}), sum);
     const long double truth = product / squares;
     if (std::fabs(truth) >= DBL_MIN && std::fabs(truth) <= DBL_MAX) {
       EXPECT_NEAR(static_cast<double>(quotient / truth), 1.0, 4 * DBL_EPSILON);
