@@ -19,9 +19,12 @@ mkdir -p "$build/fuzz-findings"
 for target in "${targets[@]}"; do
   work="$build/fuzz-corpus/$target"
   mkdir -p "$work"
+  dictionary=numbers
+  [ "$target" = session ] && dictionary=session
   echo "== $target: $seconds s"
   if ! "$build/fuzz/fuzz_$target" -max_total_time="$seconds" -print_final_stats=1 \
-      -artifact_prefix="$build/fuzz-findings/$target-" "$work" "fuzz/corpus/$target" \
+      -dict="fuzz/$dictionary.dict" -artifact_prefix="$build/fuzz-findings/$target-" \
+      "$work" "fuzz/corpus/$target" \
       2>"$build/fuzz-findings/$target.log"; then
     failed+=("$target")
   fi
