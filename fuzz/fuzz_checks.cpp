@@ -26,13 +26,17 @@ std::string FiveDigits(double value) {
   return text;
 }
 
+// Read back in long double: a double just below the largest one prints as 1.7977e+308,
+// which is beyond the range of doubles.
 bool IsFiveDigitNumber(std::string_view token) {
   if (token.empty() || token.size() > 16)
     return false;
   const std::string copy(token);
   char* end = nullptr;
-  const double value = std::strtod(copy.c_str(), &end);
-  return end == copy.c_str() + copy.size() && FiveDigits(value) == copy;
+  const long double value = std::strtold(copy.c_str(), &end);
+  char again[32];
+  std::snprintf(again, sizeof again, "%.5Lg", value);
+  return end == copy.c_str() + copy.size() && copy == again;
 }
 
 namespace {
