@@ -7,8 +7,10 @@ SANITIZE ?= OFF
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps deps-run configure build run test test-sanitize bench bench-startup install \
-	uninstall package clean
+FUZZ_SECONDS ?= 60
+
+.PHONY: all deps deps-run configure build run test test-sanitize bench bench-startup fuzz fuzz-deps \
+	install uninstall package clean
 
 all: build
 
@@ -49,6 +51,16 @@ bench-startup:
 	$(MAKE) build BUILD=build-bench CMAKE_FLAGS="-DCMAKE_BUILD_TYPE=Release -DQUILLET_BENCHMARKS=ON"
 	bash bench/startup/startup.sh build-bench
 
+# Each fuzz target for FUZZ_SECONDS, one after another, in its own clang build.
+fuzz: fuzz-deps
+	cmake -S . -B build-fuzz -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DQUILLET_FUZZ=ON
+	cmake --build build-fuzz -j $(JOBS) --target fuzz_targets
+	bash fuzz/run.sh build-fuzz $(FUZZ_SECONDS)
+
+# clang and its libFuzzer runtime, which only `make fuzz` needs.
+fuzz-deps:
+	@bash scripts/install-deps.sh fuzz
+
 install: build
 	cmake --install $(BUILD)
 
@@ -61,4 +73,4 @@ package: build
 	cd $(BUILD) && cpack -G DEB
 
 clean:
-	rm -rf build build-sanitize build-bench
+	rm -rf build build-sanitize build-bench build-fuzz

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "common/result_text.h"
+#include "common/wide_number.h"
 
 const char* const kComplexOperationNames[kComplexOperationCount] = {
     "1/X", "mag (X)", "phase (X)", "natural log (X)", "exp (X) ",  "sqrt (X)",
@@ -27,9 +28,16 @@ ImaginaryPart Written(double im) {
   return {'-', -im};
 }
 
-// The magnitude of a result, taken from its own parts.
+// Squares and products below go through WideNumber: where the plain formula would overflow
+// or underflow in them, the true result is shown; everywhere else the plain formula's own.
+
+// |X|^2 and the magnitude of a result, taken from its own parts.
+WideNumber SquaredMagnitude(Complex value) {
+  return SumOfSquares({value.re, value.im});
+}
+
 double Magnitude(Complex value) {
-  return std::sqrt(std::pow(value.re, 2) + std::pow(value.im, 2));
+  return ToDouble(SquareRootOf(SquaredMagnitude(value)));
 }
 
 // The numbers of a complex result: its parts, whichever form writes them.
@@ -56,9 +64,9 @@ ResultWithNumbers WithMagnitude(const char* label, Complex value) {
 }
 
 ResultWithNumbers Reciprocal(Complex x, Complex, Complex) {
-  const double d = std::pow(x.re, 2) + std::pow(x.im, 2);
-  const double re = x.re / d;
-  const ImaginaryPart im = Written((-x.im) / d);
+  const WideNumber d = SquaredMagnitude(x);
+  const double re = DivideWide({x.re}, d);
+  const ImaginaryPart im = Written(DivideWide({-x.im}, d));
   return WithParts(ResultText(" 1/X = %11.5g %c j (%11.5g) \n", re, im.sign, im.shown), re, im);
 }
 
@@ -74,16 +82,39 @@ ResultWithNumbers Phase(Complex x, Complex, Complex) {
           {{"radians", rad}, {"degrees", deg}}};
 }
 
+// log |X|. A magnitude beyond the largest double or below the smallest normal one still has
+// an ordinary logarithm: that of its mantissa plus its exponent times log 2.
+double LogOfMagnitude(Complex x) {
+  const WideNumber magnitude = SquareRootOf(SquaredMagnitude(x));
+  const double shown = ToDouble(magnitude);
+  if (magnitude.exponent == 0 || std::isnormal(shown))
+    return std::log(shown);
+  return std::log(magnitude.mantissa) + magnitude.exponent * std::log(2.0);
+}
+
 ResultWithNumbers NaturalLog(Complex x, Complex, Complex) {
-  const double re = std::log(std::sqrt(std::pow(x.re, 2) + std::pow(x.im, 2)));
+  const double re = LogOfMagnitude(x);
   const ImaginaryPart im = Written(std::atan2(x.im, x.re));
   return WithParts(ResultText(" natural log(X) = %11.5g %c j (%11.5g)\n", re, im.sign, im.shown),
                    re, im);
 }
 
+// factor * exp(exponent). Where exp alone passes the largest double, the product with a
+// cosine or sine may still be an ordinary number: it is then taken in two halves. sin(0) is
+// exactly 0, and so is its product with any finite number.
+double TimesExponential(double factor, double exponent) {
+  const double power = std::exp(exponent);
+  if (!std::isinf(power) || !std::isfinite(exponent))
+    return factor * power;
+  if (factor == 0.0)
+    return factor;
+  const double half = std::exp(exponent / 2);
+  return (factor * half) * half;
+}
+
 ResultWithNumbers Exponential(Complex x, Complex, Complex) {
-  const double re = std::cos(x.im) * std::exp(x.re);
-  const ImaginaryPart im = Written(std::sin(x.im) * std::exp(x.re));
+  const double re = TimesExponential(std::cos(x.im), x.re);
+  const ImaginaryPart im = Written(TimesExponential(std::sin(x.im), x.re));
   return WithParts(ResultText(" exp (X) = %11.5g %c j (%11.5g)\n", re, im.sign, im.shown), re, im);
 }
 
@@ -93,7 +124,7 @@ ResultWithNumbers Exponential(Complex x, Complex, Complex) {
 // test also zeroes both parts when the magnitude is 0 and the ratios are NaN.
 ResultWithNumbers SquareRoot(Complex x, Complex, Complex) {
   const int n = 2;
-  const double r = std::pow(std::pow(x.re, 2) + std::pow(x.im, 2), 1.0 / (2 * n));
+  const double r = ToDouble(FourthRootOf(SquaredMagnitude(x)));  // the 2n-th root
   const double theta = std::atan2(x.im, x.re);
   Complex root{std::cos(theta * (1.0 / n)) * r, std::sin(theta * (1.0 / n)) * r};
   const double magnitude = Magnitude(root);
@@ -107,8 +138,14 @@ ResultWithNumbers SquareRoot(Complex x, Complex, Complex) {
                    root.re, im, magnitude);
 }
 
+// X * Y by plain products, each difference written as the sum of a negated product.
+Complex ProductOf(Complex x, Complex y) {
+  return {ToDouble(SumOfProducts({{x.re, y.re}, {-x.im, y.im}})),
+          ToDouble(SumOfProducts({{x.re, y.im}, {x.im, y.re}}))};
+}
+
 ResultWithNumbers Square(Complex x, Complex, Complex) {
-  return WithMagnitude("X^2", {x.re * x.re - x.im * x.im, x.re * x.im + x.im * x.re});
+  return WithMagnitude("X^2", ProductOf(x, x));
 }
 
 ResultWithNumbers Sum(Complex x, Complex y, Complex) {
@@ -116,14 +153,15 @@ ResultWithNumbers Sum(Complex x, Complex y, Complex) {
 }
 
 ResultWithNumbers Product(Complex x, Complex y, Complex) {
-  return WithMagnitude("X*Y", {x.re * y.re - x.im * y.im, x.re * y.im + x.im * y.re});
+  return WithMagnitude("X*Y", ProductOf(x, y));
 }
 
 // X / Y, the numerators by plain products over |Y|^2. Y = 0 is not caught: both quotients
 // become 0/0, NaN, as the IEEE rules give them.
 Complex QuotientOf(Complex x, Complex y) {
-  const double d = std::pow(y.re, 2) + std::pow(y.im, 2);
-  return {(x.re * y.re + x.im * y.im) / d, (x.im * y.re - x.re * y.im) / d};
+  const WideNumber d = SquaredMagnitude(y);
+  return {DivideWide(SumOfProducts({{x.re, y.re}, {x.im, y.im}}), d),
+          DivideWide(SumOfProducts({{x.im, y.re}, {-x.re, y.im}}), d)};
 }
 
 ResultWithNumbers Quotient(Complex x, Complex y, Complex) {

@@ -5,6 +5,7 @@
 #   scripts/install-deps.sh run    what building and running the program needs
 #   scripts/install-deps.sh test   that, and what the test suite, the benchmarks and the
 #                                  Debian package need (the default)
+#   scripts/install-deps.sh fuzz   clang and its libFuzzer runtime, which only `make fuzz` needs
 set -euo pipefail
 
 purpose=${1:-test}
@@ -27,11 +28,13 @@ test_packages=(
   # The checks of the desktop files, manual pages, completions and Debian package.
   desktop-file-utils appstream appstream-compose man-db groff-base bash zsh fish lintian
 )
+fuzz_packages=(clang libclang-rt-dev)
 
 case $purpose in
   run) packages=("${program_packages[@]}") ;;
   test) packages=("${program_packages[@]}" "${test_packages[@]}") ;;
-  *) echo "usage: $0 [run|test]" >&2; exit 2 ;;
+  fuzz) packages=("${fuzz_packages[@]}") ;;
+  *) echo "usage: $0 [run|test|fuzz]" >&2; exit 2 ;;
 esac
 
 missing=()

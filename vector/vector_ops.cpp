@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "common/result_text.h"
+#include "common/wide_number.h"
 
 const char* const kVectorOperationNames[kVectorOperationCount] = {
     "Magnitude", "Direction cosines", "X+Y", "X-Y", "X dot Y", "X cross Y", "Angle between X and Y",
@@ -13,14 +14,28 @@ const char* const kVectorOperationNames[kVectorOperationCount] = {
 
 const char* const kVectorDimensionNames[kVectorDimensionCount] = {"2D", "3D"};
 
+// Squares and products below go through WideNumber: where the plain formula would overflow
+// or underflow in them, the true result is shown; everywhere else the plain formula's own.
+namespace {
+
+WideNumber WideMagnitude(const Vector& v) {
+  return SquareRootOf(SumOfSquares({v.i, v.j, v.k}));
+}
+
+WideNumber WideDotProduct(const Vector& x, const Vector& y) {
+  return SumOfProducts({{x.i, y.i}, {x.j, y.j}, {x.k, y.k}});
+}
+
+}  // namespace
+
 double VectorMagnitude(const Vector& v) {
-  return std::sqrt((std::pow(v.i, 2.0) + std::pow(v.j, 2.0)) + std::pow(v.k, 2.0));
+  return ToDouble(WideMagnitude(v));
 }
 
 namespace {
 
 double DotProductOf(const Vector& x, const Vector& y) {
-  return (x.i * y.i + x.j * y.j) + x.k * y.k;
+  return ToDouble(WideDotProduct(x, y));
 }
 
 ResultWithNumbers Magnitudes(bool, const Vector& x, const Vector& y) {
@@ -31,10 +46,10 @@ ResultWithNumbers Magnitudes(bool, const Vector& x, const Vector& y) {
 }
 
 ResultWithNumbers DirectionCosines(bool three_dimensions, const Vector& x, const Vector& y) {
-  const double mx = VectorMagnitude(x);
-  const double my = VectorMagnitude(y);
-  const Vector cx{x.i / mx, x.j / mx, x.k / mx};
-  const Vector cy{y.i / my, y.j / my, y.k / my};
+  const WideNumber mx = WideMagnitude(x);
+  const WideNumber my = WideMagnitude(y);
+  const Vector cx{DivideWide({x.i}, mx), DivideWide({x.j}, mx), DivideWide({x.k}, mx)};
+  const Vector cy{DivideWide({y.i}, my), DivideWide({y.j}, my), DivideWide({y.k}, my)};
   if (three_dimensions) {
     return {ResultText("\n Vector X:\n\n cos( omega x) = %12.5g \n cos( omega y) = %12.5g \n"
                        " cos( omega z) = %12.5g \n\n\n\n Vector Y: \n\n cos( omega x) = %12.5g \n"
@@ -82,7 +97,10 @@ ResultWithNumbers DotProduct(bool, const Vector& x, const Vector& y) {
 
 // Always the three-component layout: in the plane the product stands along k.
 ResultWithNumbers CrossProduct(bool, const Vector& x, const Vector& y) {
-  const Vector c{x.j * y.k - x.k * y.j, x.k * y.i - x.i * y.k, x.i * y.j - x.j * y.i};
+  // Each difference is written as the sum of a negated product.
+  const Vector c{ToDouble(SumOfProducts({{x.j, y.k}, {-x.k, y.j}})),
+                 ToDouble(SumOfProducts({{x.k, y.i}, {-x.i, y.k}})),
+                 ToDouble(SumOfProducts({{x.i, y.j}, {-x.j, y.i}}))};
   const double magnitude = VectorMagnitude(c);
   return {
       ResultText("\n X cross Y =  %12.5g i +  %12.5g j +  %12.5g k \n\n\n Magnitude [ X cross Y ] "
@@ -96,7 +114,8 @@ ResultWithNumbers CrossProduct(bool, const Vector& x, const Vector& y) {
 // that into NaN. Such a ratio is brought back to +-1; a zero vector's 0/0 stays NaN, since
 // there the angle is undefined.
 double CosineOfAngle(const Vector& x, const Vector& y) {
-  const double ratio = DotProductOf(x, y) / (VectorMagnitude(x) * VectorMagnitude(y));
+  const double ratio =
+      DivideWide(WideDotProduct(x, y), MultiplyWide(WideMagnitude(x), WideMagnitude(y)));
   if (ratio > 1.0)
     return 1.0;
   if (ratio < -1.0)

@@ -26,7 +26,8 @@ extern const char* const kVectorOperationNames[kVectorOperationCount];
 inline constexpr int kVectorDimensionCount = 2;
 extern const char* const kVectorDimensionNames[kVectorDimensionCount];
 
-// sqrt((a^2 + b^2) + c^2), the squares taken with pow.
+// sqrt((a^2 + b^2) + c^2), the squares taken with pow; where they would leave the range of
+// doubles, the true magnitude (infinity only beyond the largest double).
 double VectorMagnitude(const Vector& v);
 
 // The result text of `operation` on X and Y. `dimension` 1 chooses the three-component

@@ -2,7 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <complex>
+#include <cstdio>
+#include <random>
 #include <string>
+#include <vector>
+
+#include "tests/common/printed_numbers.h"
 
 namespace {
 
@@ -12,6 +19,13 @@ namespace {
 std::string WithUnsignedNaNs(std::string text) {
   for (size_t at = text.find("-nan"); at != std::string::npos; at = text.find("-nan", at))
     text[at] = ' ';
+  return text;
+}
+
+// A number as the texts show it, with NaN's sign left out.
+std::string ResultNumber(double value) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.5g|", std::isnan(value) ? NAN : value);
   return text;
 }
 
@@ -63,6 +77,200 @@ TEST(ComplexResult, TextsMatchTheirFormatsByteForByte) {
     EXPECT_EQ(WithUnsignedNaNs(ComputeComplexResult(c.in.operation, c.in.x, c.in.y, c.in.z)),
               c.text)
         << "operation " << c.in.operation << ", X = " << c.in.x.re << " + j" << c.in.x.im;
+  }
+}
+
+// Where a square or a product leaves the range of doubles, the result is still the true one:
+// the numbers below are exact, or the true value rounded to five digits.
+const ResultCase kWideRange[] = {
+    {{1, {1e155, 0}}, " mag(X) =      1e+155 \n"},
+    {{1, {1e-170, 0}}, " mag(X) =      1e-170 \n"},
+    {{1, {1e308, 1e308}}, " mag(X) = 1.4142e+308 \n"},
+    {{1, {1.5e308, 1.5e308}}, " mag(X) =         inf \n"},  // beyond the largest double
+    {{0, {1e155, 0}}, " 1/X =      1e-155 + j (         -0) \n"},
+    {{0, {1e-170, 1e-170}}, " 1/X =      5e+169 - j (     5e+169) \n"},
+    {{0, {1e-310, 0}}, " 1/X =         inf + j (         -0) \n"},
+    {{2, {1e-320, 1e-320}}, " phase(X) =      0.7854 rad\n\n            =          45 deg"},
+    {{3, {1e-170, 0}}, " natural log(X) =     -391.44 + j (          0)\n"},
+    {{3, {1.5e308, 1.5e308}}, " natural log(X) =      709.95 + j (     0.7854)\n"},
+    {{4, {710, 0}}, " exp (X) =         inf + j (          0)\n"},
+    {{4, {710, 1.5707963267948966}}, " exp (X) = 1.3679e+292 + j (        inf)\n"},
+    {{5, {-1e300, 0}},
+     " sqrt(X) =           0 + j (     1e+150) \n\n\n mag [ sqrt (X) ] =      1e+150 \n"},
+    {{5, {1e-300, 1e-300}},
+     " sqrt(X) = 1.0987e-150 + j (4.5509e-151) \n\n\n mag [ sqrt (X) ] = 1.1892e-150 \n"},
+    {{6, {1e200, 1e200}}, " X^2 =           0 + j (        inf) \n\n\n mag (X^2) =         inf \n"},
+    {{6, {1.35e154, 6e153}},
+     " X^2 = 1.4625e+308 + j (  1.62e+308) \n\n\n mag (X^2) =         inf \n"},
+    {{8, {1e300, 1e300}, {1e10, -1e10}},
+     " X*Y =         inf + j (          0) \n\n\n mag (X*Y) =         inf \n"},
+    {{9, {1e200, 1e200}, {1e200, 1e200}},
+     " X/Y =           1 + j (          0) \n\n\n mag (X/Y) =           1 \n"},
+    {{9, {1e-200, 0}, {1e-150, 0}},
+     " X/Y =       1e-50 + j (          0) \n\n\n mag (X/Y) =       1e-50 \n"},
+    {{10, {1e200, 1e200}, {1e200, 1e200}, {1, 1}}, " Z + (X/Y) =           2 + j (          1) \n"},
+};
+
+TEST(ComplexResult, SquaresAndProductsBeyondTheRangeOfDoublesGiveTheTrueResult) {
+  for (const auto& c : kWideRange) {
+    EXPECT_EQ(ComputeComplexResult(c.in.operation, c.in.x, c.in.y, c.in.z), c.text)
+        << "operation " << c.in.operation << ", X = " << c.in.x.re << " + j" << c.in.x.im;
+  }
+}
+
+// A part of the whole range of doubles: a random sign and mantissa at a random power of ten,
+// now and then exactly zero.
+double RandomPart(std::mt19937_64& random, int lowest_power, int highest_power) {
+  if (random() % 16 == 0)
+    return 0.0;
+  std::uniform_real_distribution<double> mantissa(1.0, 10.0);
+  std::uniform_int_distribution<int> power(lowest_power, highest_power);
+  const double part = mantissa(random) * std::pow(10.0, power(random));
+  return random() % 2 ? part : -part;
+}
+
+Complex RandomComplex(std::mt19937_64& random, int lowest_power, int highest_power) {
+  return {RandomPart(random, lowest_power, highest_power),
+          RandomPart(random, lowest_power, highest_power)};
+}
+
+using LongComplex = std::complex<long double>;
+
+// The numbers an operation shows, in long double, whose range takes in every product and
+// square of doubles. Complex results come as re, im and the magnitude where it is shown.
+// The sign of the imaginary part is the text's to apply.
+std::vector<long double> TrueNumbers(int operation, Complex x, Complex y) {
+  const LongComplex lx(x.re, x.im), ly(y.re, y.im);
+  const auto parts = [](LongComplex v, bool with_magnitude) {
+    std::vector<long double> numbers{v.real(), v.imag()};
+    if (with_magnitude)
+      numbers.push_back(std::sqrt(v.real() * v.real() + v.imag() * v.imag()));
+    return numbers;
+  };
+  const long double squares = lx.real() * lx.real() + lx.imag() * lx.imag();
+  switch (operation) {
+    case 0:
+      return parts(LongComplex(lx.real() / squares, -lx.imag() / squares), false);
+    case 1:
+      return {std::sqrt(squares)};
+    case 3:
+      return {std::log(std::sqrt(squares)), std::atan2(lx.imag(), lx.real())};
+    case 5: {
+      const long double root = std::sqrt(std::sqrt(squares));
+      const long double half_angle = std::atan2(lx.imag(), lx.real()) / 2;
+      return {root * std::cos(half_angle), root * std::sin(half_angle), root};
+    }
+    case 6:
+      return parts(lx * lx, true);
+    case 8:
+      return parts(lx * ly, true);
+    default: {
+      const long double d = ly.real() * ly.real() + ly.imag() * ly.imag();
+      return parts(LongComplex((lx.real() * ly.real() + lx.imag() * ly.imag()) / d,
+                               (lx.imag() * ly.real() - lx.real() * ly.imag()) / d),
+                   true);
+    }
+  }
+}
+
+// Operands whose results sit near the subnormal range, or whose parts cancel, are left out:
+// there the long double reference itself is not good to five digits.
+bool WellConditioned(int operation, Complex x, Complex y) {
+  const auto balanced = [](long double a, long double b) {
+    const long double sum = std::fabs(a) + std::fabs(b);
+    return sum == 0 || std::fabs(a - b) > 1e-6L * sum;
+  };
+  const long double xr = x.re, xi = x.im, yr = y.re, yi = y.im;
+  switch (operation) {
+    case 6:
+      return balanced(xr * xr, xi * xi);
+    case 8:
+      return balanced(xr * yr, xi * yi) && balanced(xr * yi, -xi * yr);
+    case 9:
+      return balanced(xr * yr, -xi * yi) && balanced(xi * yr, xr * yi);
+    default:
+      return true;
+  }
+}
+
+TEST(ComplexResult, EveryShownDigitIsTrueOverTheWholeRangeOfDoubles) {
+  std::mt19937_64 random(20261208);
+  int compared = 0;
+  for (int round = 0; round < 20000; ++round) {
+    const int operation = std::vector<int>{0, 1, 3, 5, 6, 8, 9}[round % 7];
+    const Complex x = RandomComplex(random, -300, 300);
+    const Complex y = RandomComplex(random, -300, 300);
+    if ((operation == 9 && y.re == 0 && y.im == 0) || (operation != 8 && x.re == 0 && x.im == 0))
+      continue;
+    if (!WellConditioned(operation, x, y))
+      continue;
+    const std::string text = ComputeComplexResult(operation, x, y, {});
+    const std::vector<double> shown = PrintedNumbers(text);
+    std::vector<long double> truth = TrueNumbers(operation, x, y);
+    if (truth.size() > 1 && text.find("- j") != std::string::npos)
+      truth[1] = -truth[1];
+    ASSERT_EQ(shown.size(), truth.size()) << text;
+    for (size_t i = 0; i < truth.size(); ++i) {
+      if (std::fabs(truth[i]) < 1e-290L)
+        continue;  // subnormal results have fewer than five digits to show
+      if (operation == 5 && std::fabs(truth[i]) < 1e-9L * truth[2])
+        continue;  // the square root's clean-up shows such a part as 0
+      ++compared;
+      EXPECT_TRUE(ShowsTrueValue(shown[i], truth[i]))
+          << text << "number " << i << " should be " << static_cast<double>(truth[i])
+          << "; X = " << x.re << " + j" << x.im << ", Y = " << y.re << " + j" << y.im;
+    }
+  }
+  EXPECT_GT(compared, 40000);
+}
+
+// The plain formulas, with nothing scaled.
+std::vector<double> PlainNumbers(int operation, Complex x, Complex y) {
+  const auto magnitude = [](double re, double im) {
+    return std::sqrt(std::pow(re, 2) + std::pow(im, 2));
+  };
+  const auto with_magnitude = [&](double re, double im) {
+    return std::vector<double>{re, im, magnitude(re, im)};
+  };
+  const double dx = std::pow(x.re, 2) + std::pow(x.im, 2);
+  const double dy = std::pow(y.re, 2) + std::pow(y.im, 2);
+  switch (operation) {
+    case 0:
+      return {x.re / dx, (-x.im) / dx};
+    case 1:
+      return {magnitude(x.re, x.im)};
+    case 3:
+      return {std::log(magnitude(x.re, x.im)), std::atan2(x.im, x.re)};
+    case 4:
+      return {std::cos(x.im) * std::exp(x.re), std::sin(x.im) * std::exp(x.re)};
+    case 6:
+      return with_magnitude(x.re * x.re - x.im * x.im, x.re * x.im + x.im * x.re);
+    case 8:
+      return with_magnitude(x.re * y.re - x.im * y.im, x.re * y.im + x.im * y.re);
+    default:
+      return with_magnitude((x.re * y.re + x.im * y.im) / dy, (x.im * y.re - x.re * y.im) / dy);
+  }
+}
+
+TEST(ComplexResult, OrdinaryOperandsGiveThePlainFormulasResults) {
+  std::mt19937_64 random(8);
+  for (int round = 0; round < 20000; ++round) {
+    const int operation = std::vector<int>{0, 1, 3, 4, 6, 8, 9}[round % 7];
+    const Complex x = RandomComplex(random, -40, 40);
+    const Complex y = RandomComplex(random, -40, 40);
+    const Complex small_x{std::fmod(x.re, 700.0), x.im};  // exp's argument stays finite
+    const Complex operand = operation == 4 ? small_x : x;
+    const std::vector<double> plain = PlainNumbers(operation, operand, y);
+    const std::string text = ComputeComplexResult(operation, operand, y, {});
+    std::string expected;
+    for (size_t i = 0; i < plain.size(); ++i) {
+      const bool minus_form = i == 1 && text.find("- j") != std::string::npos;
+      expected += ResultNumber(minus_form ? -plain[i] : plain[i]);
+    }
+    std::string shown;
+    for (const double number : PrintedNumbers(text))
+      shown += ResultNumber(number);
+    EXPECT_EQ(shown, expected) << text;
   }
 }
 

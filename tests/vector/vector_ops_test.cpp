@@ -2,7 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdio>
+#include <random>
 #include <string>
+#include <vector>
+
+#include "tests/common/printed_numbers.h"
 
 namespace {
 
@@ -132,9 +138,230 @@ TEST(VectorResult, AngleOfParallelVectorsIsClampedInsteadOfNaN) {
   }
 }
 
-TEST(VectorResult, OverflowingSquaresGiveInfiniteMagnitudes) {
-  EXPECT_EQ(ComputeVectorResult(1, Magnitude, {1e200, 0, 0}, {0, 0, -1e200}),
-            "\n Magnitude X =          inf \n Magnitude Y =          inf");
+// Squares and products that leave the range of doubles no longer turn ordinary results into
+// infinities, zeros or NaNs; a magnitude beyond the largest double is still infinite.
+struct WideCase {
+  int dimension;
+  VectorOperation operation;
+  Vector x, y;
+  const char* text;
+};
+
+const WideCase kWideRange[] = {
+    {1,
+     Magnitude,
+     {1e200, 0, 0},
+     {0, 0, -1e200},
+     "\n Magnitude X =       1e+200 \n Magnitude Y =       1e+200"},
+    {0,
+     Magnitude,
+     {1e160, 0, 0},
+     {1e-170, 0, 0},
+     "\n Magnitude X =       1e+160 \n Magnitude Y =       1e-170"},
+    {1,
+     Magnitude,
+     {1.5e308, 0, 1.5e308},
+     {1e308, 1e308, 1e308},
+     "\n Magnitude X =          inf \n Magnitude Y =  1.7321e+308"},
+    {0,
+     DirectionCosines,
+     {1e160, 1e160, 0},
+     {3e-170, 4e-170, 0},
+     "\n Vector X:\n\n cos( omega x) =      0.70711 \n cos( omega y) =      0.70711  \n\n\n\n"
+     " Vector Y: \n\n cos( omega x) =          0.6 \n cos( omega y) =          0.8 \n"},
+    {0,
+     Sum,
+     {1e200, 1e200, 0},
+     {0, 0, 0},
+     "\n X + Y =       1e+200 i +        1e+200 j \n\n\n Magnitude [ X + Y ] =  1.4142e+200"},
+    {0, DotProduct, {1e200, 1e200, 0}, {1e200, -1e200, 0}, "\n X dot Y =            0 "},
+    {1, DotProduct, {1e300, 1e-300, 0}, {1e-300, 1e300, 0}, "\n X dot Y =            2 "},
+    {1,
+     CrossProduct,
+     {1e200, 1e200, 0},
+     {1e200, 1e200, 0},
+     "\n X cross Y =             0 i +             0 j +             0 k \n\n\n"
+     " Magnitude [ X cross Y ] =            0"},
+    {1,
+     CrossProduct,
+     {1e-170, 0, 0},
+     {0, 1e170, 0},
+     "\n X cross Y =             0 i +             0 j +             1 k \n\n\n"
+     " Magnitude [ X cross Y ] =            1"},
+    {1,
+     AngleBetween,
+     {1e200, 0, 0},
+     {1e200, 0, 0},
+     "\n Angle between X and Y \t=            0 radians \n\n \t\t\t=            0 degrees"},
+    {1,
+     AngleBetween,
+     {1e-200, 0, 0},
+     {0, 1e-200, 0},
+     "\n Angle between X and Y \t=       1.5708 radians \n\n \t\t\t=           90 degrees"},
+    {0,
+     AngleBetween,
+     {1e300, 1e300, 0},
+     {1e-300, 0, 0},
+     "\n Angle between X and Y \t=       0.7854 radians \n\n \t\t\t=           45 degrees"},
+};
+
+TEST(VectorResult, SquaresAndProductsBeyondTheRangeOfDoublesGiveTheTrueResult) {
+  for (const auto& c : kWideRange) {
+    EXPECT_EQ(ComputeVectorResult(c.dimension, c.operation, c.x, c.y), c.text)
+        << "operation " << static_cast<int>(c.operation) << ", X = (" << c.x.i << ", " << c.x.j
+        << ", " << c.x.k << ")";
+  }
+}
+
+// A component of the whole range of doubles: a random sign and mantissa at a random power of
+// ten, now and then exactly zero.
+double RandomComponent(std::mt19937_64& random, int lowest_power, int highest_power) {
+  if (random() % 16 == 0)
+    return 0.0;
+  std::uniform_real_distribution<double> mantissa(1.0, 10.0);
+  std::uniform_int_distribution<int> power(lowest_power, highest_power);
+  const double component = mantissa(random) * std::pow(10.0, power(random));
+  return random() % 2 ? component : -component;
+}
+
+Vector RandomVector(std::mt19937_64& random, int lowest_power, int highest_power) {
+  return {RandomComponent(random, lowest_power, highest_power),
+          RandomComponent(random, lowest_power, highest_power),
+          RandomComponent(random, lowest_power, highest_power)};
+}
+
+struct LongVector {
+  long double i, j, k;
+};
+
+long double LongDot(const LongVector& x, const LongVector& y) {
+  return x.i * y.i + x.j * y.j + x.k * y.k;
+}
+
+long double LongMagnitude(const LongVector& v) {
+  return std::sqrt(LongDot(v, v));
+}
+
+// The numbers an operation shows in three dimensions, in long double, whose range takes in
+// every product and square of doubles. Empty where the long double reference is itself not
+// good to five digits: products that cancel, or an angle near 0 or pi.
+std::vector<long double> TrueNumbers(VectorOperation operation, const Vector& dx,
+                                     const Vector& dy) {
+  const LongVector x{dx.i, dx.j, dx.k}, y{dy.i, dy.j, dy.k};
+  const auto cancels = [](long double a, long double b) {
+    return std::fabs(a - b) < 1e-6L * (std::fabs(a) + std::fabs(b));
+  };
+  switch (operation) {
+    case Magnitude:
+      return {LongMagnitude(x), LongMagnitude(y)};
+    case DirectionCosines: {
+      const long double mx = LongMagnitude(x), my = LongMagnitude(y);
+      return {x.i / mx, x.j / mx, x.k / mx, y.i / my, y.j / my, y.k / my};
+    }
+    case CrossProduct: {
+      if (cancels(x.j * y.k, x.k * y.j) || cancels(x.k * y.i, x.i * y.k) ||
+          cancels(x.i * y.j, x.j * y.i))
+        return {};
+      const LongVector c{x.j * y.k - x.k * y.j, x.k * y.i - x.i * y.k, x.i * y.j - x.j * y.i};
+      return {c.i, c.j, c.k, LongMagnitude(c)};
+    }
+    case AngleBetween: {
+      const long double ratio = LongDot(x, y) / (LongMagnitude(x) * LongMagnitude(y));
+      if (std::fabs(ratio) > 0.999L)
+        return {};
+      const long double theta = std::acos(ratio);
+      return {theta, theta * 180 / std::acos(-1.0L)};
+    }
+    default: {
+      const long double terms[] = {x.i * y.i, x.j * y.j, x.k * y.k};
+      long double sum = 0, size = 0;
+      for (const long double term : terms)
+        sum += term, size += std::fabs(term);
+      if (std::fabs(sum) < 1e-6L * size)
+        return {};
+      return {sum};
+    }
+  }
+}
+
+TEST(VectorResult, EveryShownDigitIsTrueOverTheWholeRangeOfDoubles) {
+  std::mt19937_64 random(20261208);
+  const VectorOperation operations[] = {Magnitude, DirectionCosines, DotProduct, CrossProduct,
+                                        AngleBetween};
+  int compared = 0;
+  for (int round = 0; round < 20000; ++round) {
+    const VectorOperation operation = operations[round % 5];
+    const Vector x = RandomVector(random, -300, 300);
+    const Vector y = RandomVector(random, -300, 300);
+    const std::vector<long double> truth = TrueNumbers(operation, x, y);
+    if (truth.empty() || std::isnan(truth[0]))
+      continue;
+    const std::string text = ComputeVectorResult(1, operation, x, y);
+    const std::vector<double> shown = PrintedNumbers(text);
+    ASSERT_EQ(shown.size(), truth.size()) << text;
+    for (size_t n = 0; n < truth.size(); ++n) {
+      if (std::fabs(truth[n]) < 1e-290L)
+        continue;  // subnormal results have fewer than five digits to show
+      ++compared;
+      EXPECT_TRUE(ShowsTrueValue(shown[n], truth[n]))
+          << text << "\nnumber " << n << " should be " << static_cast<double>(truth[n]) << "; X = ("
+          << x.i << ", " << x.j << ", " << x.k << "), Y = (" << y.i << ", " << y.j << ", " << y.k
+          << ")";
+    }
+  }
+  EXPECT_GT(compared, 40000);
+}
+
+// The plain formulas, with nothing scaled, in three dimensions.
+std::vector<double> PlainNumbers(VectorOperation operation, const Vector& x, const Vector& y) {
+  const auto magnitude = [](const Vector& v) {
+    return std::sqrt((std::pow(v.i, 2.0) + std::pow(v.j, 2.0)) + std::pow(v.k, 2.0));
+  };
+  const double dot = (x.i * y.i + x.j * y.j) + x.k * y.k;
+  const double mx = magnitude(x), my = magnitude(y);
+  switch (operation) {
+    case Magnitude:
+      return {mx, my};
+    case DirectionCosines:
+      return {x.i / mx, x.j / mx, x.k / mx, y.i / my, y.j / my, y.k / my};
+    case CrossProduct: {
+      const Vector c{x.j * y.k - x.k * y.j, x.k * y.i - x.i * y.k, x.i * y.j - x.j * y.i};
+      return {c.i, c.j, c.k, magnitude(c)};
+    }
+    case AngleBetween: {
+      const double ratio = dot / (mx * my);  // NaN for a zero vector stays NaN
+      const double theta = std::acos(ratio > 1.0 ? 1.0 : ratio < -1.0 ? -1.0 : ratio);
+      return {theta, (theta * 180.0) / std::atan2(0.0, -1.0)};
+    }
+    default:
+      return {dot};
+  }
+}
+
+std::string ResultNumbers(const std::vector<double>& numbers) {
+  std::string text;
+  for (const double number : numbers) {
+    char shown[32];
+    std::snprintf(shown, sizeof shown, "%.5g|", std::isnan(number) ? NAN : number);
+    text += shown;
+  }
+  return text;
+}
+
+TEST(VectorResult, OrdinaryOperandsGiveThePlainFormulasResults) {
+  std::mt19937_64 random(8);
+  const VectorOperation operations[] = {Magnitude, DirectionCosines, DotProduct, CrossProduct,
+                                        AngleBetween};
+  for (int round = 0; round < 20000; ++round) {
+    const VectorOperation operation = operations[round % 5];
+    const Vector x = RandomVector(random, -40, 40);
+    const Vector y = RandomVector(random, -40, 40);
+    EXPECT_EQ(ResultNumbers(PrintedNumbers(ComputeVectorResult(1, operation, x, y))),
+              ResultNumbers(PlainNumbers(operation, x, y)))
+        << "operation " << static_cast<int>(operation);
+    const double plain = std::sqrt((std::pow(x.i, 2.0) + std::pow(x.j, 2.0)) + std::pow(x.k, 2.0));
+    EXPECT_EQ(VectorMagnitude(x), plain);  // to the last bit
+  }
 }
 
 TEST(VectorMagnitude, AddsTheSquaresOfIAndJBeforeK) {

@@ -1,0 +1,84 @@
+#include "common/wide_number.h"
+
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <cmath>
+#include <random>
+
+namespace {
+
+double RandomFactor(std::mt19937_64& random, int lowest_exponent, int highest_exponent) {
+  std::uniform_real_distribution<double> mantissa(0.5, 1.0);
+  std::uniform_int_distribution<int> exponent(lowest_exponent, highest_exponent);
+  const double factor = std::ldexp(mantissa(random), exponent(random));
+  return random() % 2 ? factor : -factor;
+}
+
+// Near the edges of the range the sums take their scaled way although the plain formula
+// would still stay in range. Wherever it does, both give the same bits: scaling by a power
+// of two is exact.
+TEST(WideNumber, ScaledSumsKeepThePlainFormulasBitsWhereThatStaysInRange) {
+  std::mt19937_64 random(1);
+  int scaled = 0;
+  for (int round = 0; round < 200000; ++round) {
+    const bool large = round % 2 == 0;
+    const int low = large ? 480 : -540, high = large ? 512 : -480;
+    const double a = RandomFactor(random, low, high), b = RandomFactor(random, low, high);
+    const double c = RandomFactor(random, low, high), d = RandomFactor(random, low, high);
+    const double e = RandomFactor(random, low, high), f = RandomFactor(random, low, high);
+    const double plain = (a * b + c * d) + e * f;
+    const double squares = (std::pow(a, 2) + std::pow(c, 2)) + std::pow(e, 2);
+    const auto in_range = [](double sum, std::initializer_list<double> terms) {
+      bool normal = std::isfinite(sum);
+      for (const double term : terms)
+        normal = normal && std::fabs(term) >= DBL_MIN;
+      return normal;
+    };
+    if (in_range(plain, {a * b, c * d, e * f})) {
+      const WideNumber sum = SumOfProducts({{a, b}, {c, d}, {e, f}});
+      scaled += sum.exponent != 0;
+      EXPECT_EQ(ToDouble(sum), plain) << a << " " << b << " " << c << " " << d << " " << e;
+    }
+    if (in_range(squares, {a * a, c * c, e * e})) {
+      const WideNumber sum = SumOfSquares({a, c, e});
+      scaled += sum.exponent != 0;
+      EXPECT_EQ(ToDouble(sum), squares) << a << " " << c << " " << e;
+      EXPECT_EQ(ToDouble(SquareRootOf(sum)), std::sqrt(squares));
+      EXPECT_EQ(DivideWide({a}, sum), a / squares);
+    }
+  }
+  EXPECT_GT(scaled, 10000);
+}
+
+// The true sums and roots, against long double, whose range takes in every product of two
+// doubles.
+TEST(WideNumber, SumsAndRootsBeyondTheRangeAreTrue) {
+  std::mt19937_64 random(2);
+  for (int round = 0; round < 100000; ++round) {
+    const double a = RandomFactor(random, -1070, 1023), b = RandomFactor(random, -1070, 1023);
+    const double c = RandomFactor(random, -1070, 1023);
+    const long double squares = static_cast<long double>(a) * a + static_cast<long double>(b) * b;
+    const long double product = static_cast<long double>(a) * c;
+    const WideNumber sum = SumOfSquares({a, b});
+    const long double wide = std::ldexp(static_cast<long double>(sum.mantissa), sum.exponent);
+    EXPECT_NEAR(static_cast<double>(wide / squares), 1.0, 4 * DBL_EPSILON) << a << " " << b;
+    const WideNumber root = SquareRootOf(sum);
+    EXPECT_NEAR(
+        static_cast<double>(std::ldexp(static_cast<long double>(root.mantissa), root.exponent) /
+                            std::sqrt(squares)),
+        1.0, 4 * DBL_EPSILON);
+    const WideNumber fourth = FourthRootOf(sum);
+    EXPECT_NEAR(
+        static_cast<double>(std::ldexp(static_cast<long double>(fourth.mantissa), fourth.exponent) /
+                            std::sqrt(std::sqrt(squares))),
+        1.0, 4 * DBL_EPSILON);
+    const double quotient = DivideWide(SumOfProducts({{a, c}}), sum);
+    const long double truth = product / squares;
+    if (std::fabs(truth) >= DBL_MIN && std::fabs(truth) <= DBL_MAX) {
+      EXPECT_NEAR(static_cast<double>(quotient / truth), 1.0, 4 * DBL_EPSILON);
+    }
+  }
+}
+
+}  // namespace
