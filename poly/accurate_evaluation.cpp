@@ -21,6 +21,15 @@ constexpr double kSubnormalMargin = 0x1p-1060;
 
 }  // namespace
 
+// GCC builds the evaluation twice, so that processors with a fused multiply-add use it as one
+// instruction. clang 14 cannot link such clones in an instrumented build (the fuzz targets),
+// so there it is built once, with the library's fma.
+#if defined(__GNUC__) && !defined(__clang__)
+#define QUILLET_WITH_FMA_CLONE __attribute__((target_clones("fma", "default")))
+#else
+#define QUILLET_WITH_FMA_CLONE
+#endif
+
 Polynomial FromHighestFirst(std::span<const double> coefficients) {
   Polynomial p;
   p.degree = static_cast<int>(coefficients.size()) - 1;
@@ -37,9 +46,7 @@ double HornerSize(const Polynomial& p, double modulus) {
   return size * (1 + 4 * p.degree * kUnitRoundoff);
 }
 
-// Built twice, so that processors with a fused multiply-add use it as one instruction.
-__attribute__((target_clones("fma", "default"))) Evaluation EvaluateAccurately(const Polynomial& p,
-                                                                               Point z) {
+QUILLET_WITH_FMA_CLONE Evaluation EvaluateAccurately(const Polynomial& p, Point z) {
   const double x = z.real(), y = z.imag();
   Point r = p.c[p.degree], error = 0.0, slope = 0.0;
   for (int k = p.degree - 1; k >= 0; --k) {
