@@ -212,11 +212,13 @@ PolyEffects CalculateQuartic(std::string_view a4_text, std::string_view a3_text,
   if (leading_not_small && middle_small && std::fabs(a0) >= kZeroThreshold) {
     // x^4 = w: its principal fourth root, turned by a quarter three times. Where w or w^2
     // leaves the range of doubles, the root is taken of w divided by a power of 16 and
-    // multiplied back by that power of 2.
+    // multiplied back by that power of 2. Coefficients that are not finite themselves have
+    // no such power, and are left to the formula.
     double w = -(a0 / a4);
     int shift = 0;
     const double square = std::pow(w, 2.0);
-    if (!std::isfinite(w) || square == 0 || !std::isfinite(square)) {
+    const bool finite_coefficients = std::isfinite(a0) && std::isfinite(a4);
+    if (finite_coefficients && (!std::isfinite(w) || square == 0 || !std::isfinite(square))) {
       shift = (std::ilogb(a0) - std::ilogb(a4)) / 4;
       w = -(std::ldexp(a0, -4 * shift) / a4);
     }
