@@ -1,12 +1,12 @@
 #pragma once
 
+// The framework's basic types and the message, style and command constants the program uses,
+// with the values Windows gives them.
+
 #include <cstdint>
 
 // IDOK and IDCANCEL, which the dialog templates name their buttons by.
 #include "res/dialog_template.h"
-
-// The framework's basic types and the message, style and command constants the program uses,
-// with the values Windows gives them.
 
 using BOOL = int;
 inline constexpr BOOL TRUE = 1;
