@@ -1,7 +1,7 @@
 #include "app/calculator_app.h"
 
 #include "app/main_menu_dlg.h"
-#include "common/static_init_order.h"
+#include "res/static_init_order.h"
 
 [[gnu::init_priority(kApplicationInitPriority)]] CCalculatorApp theApp;
 

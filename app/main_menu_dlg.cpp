@@ -1,16 +1,13 @@
 #include "app/main_menu_dlg.h"
 
 #include "app/about_dlg.h"
-#include "res/resource.h"
+#include "res/resource_ids.h"
 
 namespace {
 
 // The function list's positions; a position opens one calculator.
 enum Function { kVectors = 0, kComplexNumbers = 1, kRootsOfPolynomials = 2 };
 const char* const kFunctionNames[] = {"Vectors", "Complex Numbers", "Roots of Polynomials"};
-
-// System commands that differ from the About entry only in their low four bits open it too.
-constexpr UINT kSystemCommandMask = 0xFFF0;
 
 }  // namespace
 
@@ -53,6 +50,7 @@ BOOL CMainMenuDlg::OnInitDialog() {
 }
 
 void CMainMenuDlg::OnSysCommand(UINT id, LPARAM) {
+  // System commands that differ from the About entry only in their low four bits open it too.
   if ((id & kSystemCommandMask) == IDM_ABOUTBOX) {
     CAboutDlg about;
     about.DoModal();

@@ -1,19 +1,14 @@
 #include "complex/complex_dlg.h"
 
-#include "common/field_number.h"
-#include "common/static_init_order.h"
 #include "complex/complex_ops.h"
-#include "res/resource.h"
+#include "res/resource_ids.h"
+#include "res/static_init_order.h"
 #include "winsys/control_groups.h"
 
 namespace {
 
 // Each box's text on its way to the conversion, then the result text that is shown.
 [[gnu::init_priority(kComplexModuleInitPriority)]] CString scratch;
-
-double ReadPart(const CEdit& box) {
-  return FieldNumber(ReadThroughScratch(box, scratch));
-}
 
 }  // namespace
 
@@ -48,12 +43,12 @@ void CComplexDlg::OnOK() {
   }
   // All six boxes are read whatever the operation uses.
   Complex x, y, z;
-  x.re = ReadPart(xRealBox_);
-  x.im = ReadPart(xImaginaryBox_);
-  y.re = ReadPart(yRealBox_);
-  y.im = ReadPart(yImaginaryBox_);
-  z.re = ReadPart(zRealBox_);
-  z.im = ReadPart(zImaginaryBox_);
+  x.re = ReadFieldNumber(xRealBox_, scratch);
+  x.im = ReadFieldNumber(xImaginaryBox_, scratch);
+  y.re = ReadFieldNumber(yRealBox_, scratch);
+  y.im = ReadFieldNumber(yImaginaryBox_, scratch);
+  z.re = ReadFieldNumber(zRealBox_, scratch);
+  z.im = ReadFieldNumber(zImaginaryBox_, scratch);
   scratch = CString(ComputeComplexResult(operation, x, y, z));
   AfxMessageBox(scratch, 0, 0);
 }

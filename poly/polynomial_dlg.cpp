@@ -2,11 +2,11 @@
 
 #include <string>
 
-#include "common/static_init_order.h"
 #include "poly/cubic.h"
 #include "poly/quadratic.h"
 #include "poly/quartic.h"
-#include "res/resource.h"
+#include "res/resource_ids.h"
+#include "res/static_init_order.h"
 #include "winsys/control_groups.h"
 
 namespace {

@@ -2,9 +2,9 @@
 // tab order, except where a template gives a keyboard order), with positions and sizes in
 // dialog units.
 
-#include "res/resource.h"
-#include "res/resources.h"
-#include "winsys/dialog_template.h"
+#include "res/dialog_template.h"
+#include "res/resource_ids.h"
+#include "res/resource_lookup.h"
 
 namespace {
 
@@ -12,15 +12,15 @@ using enum ControlClass;
 
 // Every control is a visible child window in the templates; the dialogs hide some at
 // start-up.
-constexpr UINT kChild = WS_CHILD | WS_VISIBLE;
-constexpr UINT kGroupBox = kChild | BS_GROUPBOX;
-constexpr UINT kLabel = kChild | SS_LEFT | WS_GROUP;
-constexpr UINT kBitmap = kChild | SS_BITMAP;
-constexpr UINT kList =
+constexpr unsigned kChild = WS_CHILD | WS_VISIBLE;
+constexpr unsigned kGroupBox = kChild | BS_GROUPBOX;
+constexpr unsigned kLabel = kChild | SS_LEFT | WS_GROUP;
+constexpr unsigned kBitmap = kChild | SS_BITMAP;
+constexpr unsigned kList =
     kChild | WS_BORDER | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_SORT | LBS_NOINTEGRALHEIGHT;
-constexpr UINT kNumberBox = kChild | ES_LEFT | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL;
-constexpr UINT kDialog = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
-constexpr UINT kCaptionBoxes = WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+constexpr unsigned kNumberBox = kChild | ES_LEFT | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL;
+constexpr unsigned kDialog = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
+constexpr unsigned kCaptionBoxes = WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
 
 // 100: About box.
 constexpr ControlTemplate kAboutControls[] = {

@@ -2,8 +2,8 @@
 
 #include <QtCore/qglobal.h>
 
-#include "res/resource.h"
-#include "res/resources.h"
+#include "res/resource_ids.h"
+#include "res/resource_lookup.h"
 
 // The images are compiled into this static library by rcc, in an object file that nothing
 // names; a linker keeps such an object only if something refers to it. Registering the

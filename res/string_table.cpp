@@ -2,8 +2,8 @@
 
 #include <iterator>
 
-#include "res/resource.h"
-#include "res/resources.h"
+#include "res/resource_ids.h"
+#include "res/resource_lookup.h"
 
 namespace {
 

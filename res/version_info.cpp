@@ -1,7 +1,7 @@
 // The program's version block, which belongs to the program alone: the desktop files describe
 // the product without it.
 
-#include "res/resources.h"
+#include "res/resource_lookup.h"
 
 const VersionInfo kVersionInfo = {
     .fileVersion = "1, 0, 0, 1",

@@ -1,25 +1,17 @@
 #include "vector/vector_dlg.h"
 
-#include "common/field_number.h"
-#include "common/static_init_order.h"
-#include "res/resource.h"
+#include "res/resource_ids.h"
+#include "res/static_init_order.h"
 #include "vector/vector_ops.h"
 #include "winsys/control_groups.h"
 
 namespace {
-
-// The dimension list's position of three dimensions; any other position lays out two.
-constexpr int kThreeDimensions = 1;
 
 // Each box's text on its way to the conversion, then the result text that is shown.
 [[gnu::init_priority(kVectorModuleInitPriority)]] CString scratch;
 // Both are read afresh from their lists before each use.
 int selectedOperation;
 int selectedDimension;
-
-double ReadComponent(const CEdit& box) {
-  return FieldNumber(ReadThroughScratch(box, scratch));
-}
 
 }  // namespace
 
@@ -70,7 +62,7 @@ void CVectorDlg::OnSelchangeDimension() {
                &x2Box_, &x1Box_, &yIHatPlus_, &xIHatPlus_},
               SW_SHOW);
   selectedDimension = dimensionList_.GetCurSel();
-  if (selectedDimension == kThreeDimensions)
+  if (selectedDimension == kThreeDimensionsPosition)
     ShowWindows({&y3Box_, &x3Box_, &yKHat_, &xKHat_, &yJHatPlus_, &xJHatPlus_}, SW_SHOW);
   else
     ShowWindows({&yJHat_, &xJHat_}, SW_SHOW);
@@ -81,12 +73,12 @@ void CVectorDlg::OnOK() {
   selectedDimension = dimensionList_.GetCurSel();
   // Hidden third components are read too: in two dimensions they hold "0".
   Vector x, y;
-  x.i = ReadComponent(x1Box_);
-  x.j = ReadComponent(x2Box_);
-  x.k = ReadComponent(x3Box_);
-  y.i = ReadComponent(y1Box_);
-  y.j = ReadComponent(y2Box_);
-  y.k = ReadComponent(y3Box_);
+  x.i = ReadFieldNumber(x1Box_, scratch);
+  x.j = ReadFieldNumber(x2Box_, scratch);
+  x.k = ReadFieldNumber(x3Box_, scratch);
+  y.i = ReadFieldNumber(y1Box_, scratch);
+  y.j = ReadFieldNumber(y2Box_, scratch);
+  y.k = ReadFieldNumber(y3Box_, scratch);
 
   const bool operationChosen = selectedOperation >= 0 && selectedOperation < kVectorOperationCount;
   if (selectedDimension < 0 || selectedDimension >= kVectorDimensionCount)

@@ -25,6 +25,8 @@ extern const char* const kVectorOperationNames[kVectorOperationCount];
 // The dimension list: index 0 is "2D", 1 is "3D".
 inline constexpr int kVectorDimensionCount = 2;
 extern const char* const kVectorDimensionNames[kVectorDimensionCount];
+// The dimension list's position of three dimensions; any other position lays out two.
+inline constexpr int kThreeDimensionsPosition = 1;
 
 // sqrt((a^2 + b^2) + c^2), the squares taken with pow; where they would leave the range of
 // doubles, the true magnitude (infinity only beyond the largest double).

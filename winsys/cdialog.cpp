@@ -3,10 +3,11 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "res/resources.h"
+#include "res/resource_lookup.h"
 #include "winsys/control_id.h"
 #include "winsys/cwinapp.h"
 #include "winsys/dialog_window.h"
+#include "winsys/gdi.h"
 
 namespace {
 
@@ -77,8 +78,8 @@ void CDialog::EndDialog(int result) {
     window_->done(result);
 }
 
-CWnd* CDialog::GetDlgItem(int id) const {
-  return window_ ? window_->Item(id) : nullptr;
+CMenu* CDialog::GetSystemMenu(BOOL revert) {
+  return window_ ? window_->GetSystemMenu(revert) : nullptr;
 }
 
 BOOL CDialog::OnInitDialog() {
@@ -99,10 +100,36 @@ void CDialog::OnCancel() {
   EndDialog(IDCANCEL);
 }
 
+LRESULT CDialog::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (!window_)
+    return CWnd::DefWindowProc(message, wParam, lParam);
+  switch (message) {
+    case WM_SETICON:
+      return window_->SetIcon(wParam, reinterpret_cast<HICON>(lParam));
+    case WM_SYSCOMMAND:
+      window_->CarryOutSystemCommand(static_cast<UINT>(wParam));
+      return 0;
+    case WM_PAINT:
+      window_->PaintDefault();
+      return 0;
+    case WM_ICONERASEBKGND:
+      if (const CDC* dc = reinterpret_cast<const CDC*>(wParam); dc && dc->painter())
+        window_->EraseBackground(*dc->painter());
+      return 1;
+    case WM_COMMAND:
+      // A command that the dialog does not handle goes on to the application, as the
+      // framework routes commands.
+      if (HIWORD(wParam) == BN_CLICKED && AfxGetApp())
+        AfxGetApp()->OnCmdMsg(LOWORD(wParam), BN_CLICKED);
+      return 0;
+    default:
+      return CWnd::DefWindowProc(message, wParam, lParam);
+  }
+}
+
 void DDX_Control(CDataExchange* dx, int id, CWnd& control) {
-  DialogWindow* window = dx->m_pDlgWnd->window_.get();
-  if (!window)
-    return;
-  if (QWidget* child = FindControl(window, id))
-    window->Bind(control, child);
+  if (QWidget* window = dx->m_pDlgWnd->GetSafeHwnd()) {
+    if (QWidget* child = FindControl(window, id))
+      control.Attach(child);
+  }
 }

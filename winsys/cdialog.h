@@ -23,8 +23,8 @@ class CDialog : public CWnd {
   virtual INT_PTR DoModal();
   void EndDialog(int result);
 
-  // The wrapper of the child with `id`, valid while the window exists; null if none.
-  CWnd* GetDlgItem(int id) const;
+  // The system menu of the running dialog's window, if its template gives it one.
+  CMenu* GetSystemMenu(BOOL revert) override;
 
  protected:
   // Runs one data exchange (DoDataExchange) and returns TRUE: the focus goes to the first
@@ -36,8 +36,12 @@ class CDialog : public CWnd {
   // Id 2, Escape and the close box: ends the dialog with IDCANCEL.
   virtual void OnCancel();
 
+  // The dialog window's default processing: WM_SETICON, WM_SYSCOMMAND, WM_PAINT,
+  // WM_ICONERASEBKGND, and commands that the dialog does not handle, which go on to the
+  // application.
+  LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
  private:
-  friend void DDX_Control(CDataExchange* dx, int id, CWnd& control);
   UINT templateId_;
   CWnd* parent_;
   std::unique_ptr<DialogWindow> window_;

@@ -3,6 +3,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "common/field_number.h"
 #include "winsys/afxwin.h"
 
 // Small operations on groups of controls that the calculator dialogs perform.
@@ -24,4 +25,9 @@ inline void SetWindowTexts(std::initializer_list<CWnd*> windows, const char* tex
 inline std::string ReadThroughScratch(const CWnd& box, CString& scratch) {
   box.GetWindowText(scratch);
   return scratch.str();
+}
+
+// A box's value as a Field number, its text fetched through the module's scratch string.
+inline double ReadFieldNumber(const CWnd& box, CString& scratch) {
+  return FieldNumber(ReadThroughScratch(box, scratch));
 }

@@ -9,10 +9,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "res/resources.h"
+#include "res/dialog_template.h"
+#include "res/resource_lookup.h"
 #include "winsys/control_id.h"
-#include "winsys/dialog_template.h"
-#include "winsys/gdi.h"
 #include "winsys/icon_resource.h"
 #include "winsys/list_box_control.h"
 
@@ -274,8 +273,9 @@ QWidget* CreateControl(const ControlTemplate& control, int templateIndex, QWidge
   // edges.
   rect.moveTopLeft(OnWholeDevicePixels(rect.topLeft(), devicePixelRatio));
   widget->setGeometry(rect);
-  if (!(control.style & WS_VISIBLE))
-    widget->setVisible(false);
+  // Shown or hidden explicitly, so that the control's own visibility (isHidden) is its
+  // WS_VISIBLE style also while its dialog is still hidden.
+  widget->setVisible(control.style & WS_VISIBLE);
   if (control.style & WS_DISABLED)
     widget->setEnabled(false);
   return widget;

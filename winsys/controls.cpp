@@ -1,6 +1,6 @@
 #include "winsys/controls.h"
 
-#include <string>
+#include "winsys/list_box_control.h"
 
 int CListBox::InsertString(int index, const char* text) {
   return static_cast<int>(
@@ -16,19 +16,20 @@ int CListBox::GetCurSel() const {
   return static_cast<int>(const_cast<CListBox*>(this)->SendMessage(LB_GETCURSEL));
 }
 
-int CListBox::GetCount() const {
-  return static_cast<int>(const_cast<CListBox*>(this)->SendMessage(LB_GETCOUNT));
-}
-
-void CListBox::GetText(int index, CString& text) const {
-  auto* self = const_cast<CListBox*>(this);
-  const LRESULT length = self->SendMessage(LB_GETTEXTLEN, static_cast<WPARAM>(index));
-  if (length < 0) {
-    text = CString();
-    return;
+LRESULT CListBox::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* list = qobject_cast<ListBoxControl*>(GetSafeHwnd());
+  if (!list)
+    return CWnd::DefWindowProc(message, wParam, lParam);
+  switch (message) {
+    case LB_INSERTSTRING:
+      return list->InsertString(static_cast<int>(wParam),
+                                QString::fromUtf8(reinterpret_cast<const char*>(lParam)));
+    case LB_RESETCONTENT:
+      list->ResetContent();
+      return 0;
+    case LB_GETCURSEL:
+      return list->CurrentSelection();
+    default:
+      return CWnd::DefWindowProc(message, wParam, lParam);
   }
-  std::string buffer(static_cast<size_t>(length), '\0');
-  self->SendMessage(LB_GETTEXT, static_cast<WPARAM>(index),
-                    reinterpret_cast<LPARAM>(buffer.data()));
-  text = CString(std::move(buffer));
 }

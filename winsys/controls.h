@@ -13,8 +13,10 @@ class CListBox : public CWnd {
   void ResetContent();
   // LB_GETCURSEL: the selected position, or LB_ERR (-1) when nothing is selected.
   int GetCurSel() const;
-  int GetCount() const;
-  void GetText(int index, CString& text) const;
+
+ protected:
+  // The list's own handling of the list-box messages.
+  LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 };
 
 class CEdit : public CWnd {};

@@ -3,7 +3,7 @@
 #include <cstdarg>
 
 #include "common/result_text.h"
-#include "res/resources.h"
+#include "res/resource_lookup.h"
 
 void CString::Format(const char* format, ...) {
   va_list args;

@@ -18,7 +18,6 @@ class CString {
   BOOL LoadString(UINT id);
 
   BOOL IsEmpty() const { return text_.empty(); }
-  int GetLength() const { return static_cast<int>(text_.size()); }
   operator const char*() const { return text_.c_str(); }
   const std::string& str() const { return text_; }
 

@@ -1,6 +1,9 @@
 #include "winsys/cwinapp.h"
 
+#include <QApplication>
+
 #include "winsys/icon_resource.h"
+#include "winsys/message_box_window.h"
 
 namespace {
 
@@ -53,4 +56,20 @@ CWinApp* AfxGetApp() {
 
 void AfxEnableControlContainer() {
   // No control of the program is an ActiveX control, so there is no container to set up.
+}
+
+int AfxMessageBox(const char* text, UINT, UINT) {
+  // Type 0 asks for one OK button and no icon, which is all the program ever asks for.
+  QWidget* over = QApplication::activeModalWidget();
+  if (!over)
+    over = QApplication::activeWindow();
+  const CWinApp* app = AfxGetApp();
+  MessageBoxWindow box(over, QString::fromUtf8(app ? app->m_pszAppName : ""),
+                       QString::fromUtf8(text ? text : ""));
+  box.exec();
+  // As on Windows, the window under the box is active again once the box has gone, and its
+  // focused control has the focus back, whether or not a window manager sees to it.
+  if (over)
+    over->activateWindow();
+  return IDOK;
 }

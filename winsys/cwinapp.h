@@ -1,11 +1,11 @@
 #pragma once
 
-#include "winsys/cstring.h"
-#include "winsys/cwnd.h"
 #include "winsys/win_types.h"
 
+class CWnd;
+
 // The application object. The program defines exactly one, as a static object; the
-// framework's start-up (AfxWinMain) calls its InitInstance and, when that returns FALSE,
+// framework's start-up (AfxWinMain, startup.h) calls its InitInstance and, when that returns FALSE,
 // ends the program without running a message loop of its own.
 class CWinApp {
  public:
@@ -47,7 +47,3 @@ void AfxEnableControlContainer();
 // A modal box over the active window: the text as given (line feeds break lines), one OK
 // button, no icon, the application's title as caption. Returns IDOK when it is closed.
 int AfxMessageBox(const char* text, UINT type = 0, UINT helpId = 0);
-
-// The framework's start-up: makes the Qt application, calls InitInstance, then ExitInstance,
-// and returns the process exit code.
-int AfxWinMain(int argc, char** argv);

@@ -1,31 +1,17 @@
 #include "winsys/cwnd.h"
 
+#include <utility>
+
 #include <QWidget>
 
-#include "winsys/control_id.h"
 #include "winsys/control_kinds.h"
-#include "winsys/dialog_window.h"
-#include "winsys/window_procedure.h"
-
-namespace {
-
-// The WS_VISIBLE bit of a window: a control keeps it while its dialog is still hidden.
-bool HasVisibleStyle(const QWidget* widget) {
-  if (widget->isWindow())
-    return widget->isVisible();
-  return !(widget->testAttribute(Qt::WA_WState_ExplicitShowHide) &&
-           widget->testAttribute(Qt::WA_WState_Hidden));
-}
-
-}  // namespace
 
 CWnd::CWnd() = default;
 
-CWnd::~CWnd() {
-  if (!widget_)
-    return;
-  if (auto* window = qobject_cast<DialogWindow*>(widget_->window()))
-    window->Forget(*this);
+CWnd::~CWnd() = default;
+
+void CWnd::Attach(QWidget* widget) {
+  widget_ = widget;
 }
 
 void CWnd::SetWindowText(const char* text) {
@@ -50,22 +36,13 @@ void CWnd::GetWindowText(CString& text) const {
 BOOL CWnd::ShowWindow(int command) {
   if (!widget_)
     return FALSE;
-  const BOOL wasVisible = HasVisibleStyle(widget_);
+  // A widget that is not hidden has the WS_VISIBLE style, whether or not its dialog shows.
+  const BOOL wasVisible = !widget_->isHidden();
   if (command == SW_HIDE)
     widget_->hide();
   else if (command == SW_SHOW)
     widget_->show();
   return wasVisible;
-}
-
-BOOL CWnd::IsWindowVisible() const {
-  for (const QWidget* widget = widget_; widget; widget = widget->parentWidget()) {
-    if (!HasVisibleStyle(widget))
-      return FALSE;
-    if (widget->isWindow())
-      return TRUE;
-  }
-  return FALSE;
 }
 
 BOOL CWnd::IsIconic() const {
@@ -80,9 +57,8 @@ void CWnd::GetClientRect(CRect* rect) const {
   }
 }
 
-CMenu* CWnd::GetSystemMenu(BOOL revert) {
-  auto* window = qobject_cast<DialogWindow*>(widget_);
-  return window ? window->GetSystemMenu(revert) : nullptr;
+CMenu* CWnd::GetSystemMenu(BOOL) {
+  return nullptr;
 }
 
 LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -90,20 +66,23 @@ LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   const CurrentMessage* outer = std::exchange(current_, &handled);
   LRESULT result = 0;
   if (!OnWndMsg(message, wParam, lParam, &result))
-    result = DefWindowProc(widget_, message, wParam, lParam);
+    result = DefWindowProc(message, wParam, lParam);
   current_ = outer;
   return result;
 }
 
-int CWnd::GetDlgCtrlID() const {
-  return widget_ ? ControlId(widget_) : 0;
+QWidget* CWnd::GetSafeHwnd() const {
+  return widget_;
 }
 
 LRESULT CWnd::Default() {
-  return current_ ? DefWindowProc(widget_, current_->message, current_->wParam, current_->lParam)
-                  : 0;
+  return current_ ? DefWindowProc(current_->message, current_->wParam, current_->lParam) : 0;
 }
 
 BOOL CWnd::OnWndMsg(UINT, WPARAM, LPARAM, LRESULT*) {
   return FALSE;
+}
+
+LRESULT CWnd::DefWindowProc(UINT, WPARAM, LPARAM) {
+  return 0;
 }

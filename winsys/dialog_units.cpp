@@ -9,7 +9,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-#include "winsys/dialog_template.h"
+#include "res/dialog_template.h"
 
 namespace {
 

@@ -13,15 +13,13 @@
 #include <QScreen>
 #include <QWindow>
 
-#include "winsys/cdialog.h"
+#include "res/dialog_template.h"
+#include "winsys/cmenu.h"
 #include "winsys/control_id.h"
 #include "winsys/control_kinds.h"
-#include "winsys/dialog_template.h"
+#include "winsys/cwnd.h"
 #include "winsys/dialog_units.h"
-#include "winsys/gdi.h"
 #include "winsys/icon_resource.h"
-#include "winsys/system_menu.h"
-#include "winsys/window_binding.h"
 
 namespace {
 
@@ -81,7 +79,7 @@ bool CanTakeFocus(const QWidget* control) {
 
 }  // namespace
 
-DialogWindow::DialogWindow(CDialog& dialog, const DialogTemplate& dialogTemplate)
+DialogWindow::DialogWindow(CWnd& dialog, const DialogTemplate& dialogTemplate)
     : QDialog(nullptr, WindowFlagsOf(dialogTemplate)),
       dialog_(dialog),
       defaultCommandId_(DefaultCommandIdOf(dialogTemplate)) {
@@ -90,8 +88,8 @@ DialogWindow::DialogWindow(CDialog& dialog, const DialogTemplate& dialogTemplate
   const DialogBaseUnits units = DialogBaseUnitsOf(dialogTemplate);
   setFixedSize(DialogUnitsToPixels(0, 0, dialogTemplate.cx, dialogTemplate.cy, units).size());
   if (dialogTemplate.style & WS_SYSMENU) {
-    systemMenu_ = std::make_unique<SystemMenu>(this, dialogTemplate.style & WS_MINIMIZEBOX,
-                                               dialogTemplate.style & WS_MAXIMIZEBOX);
+    systemMenu_ = std::make_unique<CMenu>(this, dialogTemplate.style & WS_MINIMIZEBOX,
+                                          dialogTemplate.style & WS_MAXIMIZEBOX);
   }
   // Creation order is the keyboard order, so the template order is the tab order.
   int index = 0;
@@ -110,40 +108,10 @@ DialogWindow::DialogWindow(CDialog& dialog, const DialogTemplate& dialogTemplate
       setTabOrder(previous, next);
     previous = next;
   }
-  Bind(dialog, this);
+  dialog.Attach(this);
 }
 
-DialogWindow::~DialogWindow() {
-  for (CWnd* wrapper : bound_)
-    WindowBinding::Detach(*wrapper);
-  bound_.clear();
-}
-
-void DialogWindow::Bind(CWnd& wrapper, QWidget* widget) {
-  if (wrapper.GetSafeHwnd() == widget)
-    return;
-  Forget(wrapper);
-  WindowBinding::Attach(wrapper, widget);
-  bound_.push_back(&wrapper);
-}
-
-void DialogWindow::Forget(const CWnd& wrapper) {
-  std::erase(bound_, &wrapper);
-}
-
-CWnd* DialogWindow::Item(int id) {
-  QWidget* control = FindControl(this, id);
-  if (!control)
-    return nullptr;
-  for (CWnd* wrapper : bound_) {
-    if (wrapper->GetSafeHwnd() == control)
-      return wrapper;
-  }
-  std::unique_ptr<CWnd>& made = madeItems_[id];
-  made = std::make_unique<CWnd>();
-  Bind(*made, control);
-  return made.get();
-}
+DialogWindow::~DialogWindow() = default;
 
 void DialogWindow::PlaceOver(QWidget* owner) {
   const QRect area = owner ? owner->frameGeometry()
@@ -199,7 +167,7 @@ LRESULT DialogWindow::SetIcon(WPARAM which, HICON icon) {
 }
 
 void DialogWindow::CarryOutSystemCommand(UINT command) {
-  switch (command & 0xFFF0) {
+  switch (command & kSystemCommandMask) {
     case SC_MINIMIZE:
       showMinimized();
       break;

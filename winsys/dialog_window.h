@@ -1,6 +1,5 @@
 #pragma once
 
-#include <map>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -9,31 +8,23 @@
 
 #include "winsys/win_types.h"
 
-class CDialog;
 class CMenu;
 class CWnd;
-class SystemMenu;
 struct ControlTemplate;
 struct DialogTemplate;
 
 // The window of a running CDialog: a Qt dialog with every control of the template, in
-// template order. It turns what the user does into the messages the dialog's message map
-// receives (commands, notifications, system commands, painting) and carries out the default
-// processing of those messages.
+// template order. It turns what the user does into the messages that it sends to the dialog's
+// wrapper (commands, notifications, system commands, painting), and carries out the default
+// processing of those messages when the dialog passes them back.
 class DialogWindow : public QDialog {
   Q_OBJECT
 
  public:
-  DialogWindow(CDialog& dialog, const DialogTemplate& dialogTemplate);
+  // Builds the window and its controls and attaches `dialog`, the wrapper that receives the
+  // window's messages, to it.
+  DialogWindow(CWnd& dialog, const DialogTemplate& dialogTemplate);
   ~DialogWindow() override;
-
-  // Attaches `wrapper` to `widget` (the window or one of its controls) until the window goes.
-  void Bind(CWnd& wrapper, QWidget* widget);
-  // Forgets a wrapper that is being destroyed while attached.
-  void Forget(const CWnd& wrapper);
-  // The wrapper attached to control `id`, or a wrapper made for it that lives as long as the
-  // window; null if the template has no such control.
-  CWnd* Item(int id);
 
   // Centres the window over `owner`, or over the screen without one, and keeps it above it.
   void PlaceOver(QWidget* owner);
@@ -67,12 +58,10 @@ class DialogWindow : public QDialog {
   void MoveFocusWithinGroup(QWidget* from, bool forward);
   void OpenSystemMenu(const QPoint& position);
 
-  CDialog& dialog_;
+  CWnd& dialog_;
   std::vector<std::pair<QWidget*, const ControlTemplate*>> controls_;
   int defaultCommandId_;
-  std::unique_ptr<SystemMenu> systemMenu_;
-  std::vector<CWnd*> bound_;
-  std::map<int, std::unique_ptr<CWnd>> madeItems_;
+  std::unique_ptr<CMenu> systemMenu_;
   HICON bigIcon_ = nullptr;
   HICON smallIcon_ = nullptr;
   QPaintEvent* paintEvent_ = nullptr;

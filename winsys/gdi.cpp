@@ -24,13 +24,3 @@ CPaintDC::CPaintDC(CWnd* window) {
 }
 
 CPaintDC::~CPaintDC() = default;
-
-int GetSystemMetrics(int index) {
-  switch (index) {
-    case SM_CXICON:
-    case SM_CYICON:
-      return 32;
-    default:
-      return 0;
-  }
-}

@@ -30,6 +30,3 @@ class CPaintDC : public CDC {
   explicit CPaintDC(CWnd* window);
   ~CPaintDC() override;
 };
-
-// SM_CXICON and SM_CYICON: the system's icon size, 32 x 32.
-int GetSystemMetrics(int index);

@@ -2,7 +2,7 @@
 
 #include <map>
 
-#include "res/resources.h"
+#include "res/resource_lookup.h"
 
 HICON LoadIconResource(unsigned id) {
   // Icons outlive every window and the Qt application itself, as shared icons do on Windows,

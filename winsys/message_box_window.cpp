@@ -5,8 +5,6 @@
 #include <QClipboard>
 #include <QKeyEvent>
 
-#include "winsys/cwinapp.h"
-
 MessageBoxWindow::MessageBoxWindow(QWidget* parent, const QString& caption, const QString& text)
     : QMessageBox(parent) {
   setWindowTitle(caption);
@@ -33,20 +31,4 @@ void MessageBoxWindow::keyPressEvent(QKeyEvent* event) {
     return;
   }
   QMessageBox::keyPressEvent(event);
-}
-
-int AfxMessageBox(const char* text, UINT, UINT) {
-  // Type 0 asks for one OK button and no icon, which is all the program ever asks for.
-  QWidget* over = QApplication::activeModalWidget();
-  if (!over)
-    over = QApplication::activeWindow();
-  const CWinApp* app = AfxGetApp();
-  MessageBoxWindow box(over, QString::fromUtf8(app ? app->m_pszAppName : ""),
-                       QString::fromUtf8(text ? text : ""));
-  box.exec();
-  // As on Windows, the window under the box is active again once the box has gone, and its
-  // focused control has the focus back, whether or not a window manager sees to it.
-  if (over)
-    over->activateWindow();
-  return IDOK;
 }

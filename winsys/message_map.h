@@ -50,6 +50,36 @@ class MessageMap {
   std::vector<MessageMapEntry<T>> entries_;
 };
 
+template <class T>
+BOOL MessageMap<T>::Dispatch(T& target, UINT message, WPARAM wParam, LPARAM lParam,
+                             LRESULT* result) const {
+  for (const MessageMapEntry<T>& entry : entries_) {
+    if (entry.message != message)
+      continue;
+    // A command entry names its control or command and the notification it takes; a plain
+    // command (code 0) is also what a push button's click sends.
+    if (message == WM_COMMAND && (LOWORD(wParam) != (static_cast<unsigned>(entry.id) & 0xFFFFu) ||
+                                  HIWORD(wParam) != entry.code))
+      continue;
+    *result = std::visit(
+        [&](auto handler) -> LRESULT {
+          using Handler = decltype(handler);
+          if constexpr (std::is_same_v<Handler, void (T::*)(UINT, LPARAM)>) {
+            (target.*handler)(static_cast<UINT>(wParam), lParam);
+            return 0;
+          } else if constexpr (std::is_same_v<Handler, HCURSOR (T::*)()>) {
+            return reinterpret_cast<LRESULT>((target.*handler)());
+          } else {
+            (target.*handler)();
+            return 0;
+          }
+        },
+        entry.handler);
+    return TRUE;
+  }
+  return FALSE;
+}
+
 // A list's selection change made by the user.
 template <class T>
 MessageMapEntry<T> OnLbnSelchange(int id, void (T::*handler)()) {
@@ -94,5 +124,3 @@ MessageMapEntry<T> OnWmQueryDragIcon(HCURSOR (T::*handler)()) {
            Base::OnWndMsg(message, wParam, lParam, result);                           \
   }                                                                                   \
   const MessageMap<Class> Class::messageMap_ =
-
-#include "winsys/message_map_impl.h"

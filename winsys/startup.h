@@ -4,8 +4,12 @@
 
 class QPalette;
 
-// The start-up steps that the program (AfxWinMain) and the tests share, so that dialogs look
+// The framework's start-up, and the steps of it that the tests share, so that dialogs look
 // and behave the same in both.
+
+// The framework's start-up: makes the Qt application, calls the application object's
+// InitInstance, then its ExitInstance, and returns the process exit code.
+int AfxWinMain(int argc, char** argv);
 
 // Before the QApplication exists: no desktop theme plugin is loaded (a user's explicit
 // QT_QPA_PLATFORMTHEME still is), which keeps start-up short and the look the program's own.

@@ -1,9 +1,12 @@
 #pragma once
 
-#include <cstdint>
-
 // The framework's basic types and the message, style and command constants the program uses,
 // with the values Windows gives them.
+
+#include <cstdint>
+
+// IDOK and IDCANCEL, which the dialog templates name their buttons by.
+#include "res/dialog_template.h"
 
 using BOOL = int;
 inline constexpr BOOL TRUE = 1;
@@ -38,9 +41,6 @@ constexpr unsigned HIWORD(WPARAM value) {
   return static_cast<unsigned>((value >> 16) & 0xFFFFu);
 }
 
-inline constexpr int IDOK = 1;
-inline constexpr int IDCANCEL = 2;
-
 inline constexpr int SW_HIDE = 0;
 inline constexpr int SW_SHOW = 5;
 
@@ -62,9 +62,6 @@ inline constexpr UINT EN_CHANGE = 0x0300;
 inline constexpr UINT LB_INSERTSTRING = 0x0181;
 inline constexpr UINT LB_RESETCONTENT = 0x0184;
 inline constexpr UINT LB_GETCURSEL = 0x0188;
-inline constexpr UINT LB_GETTEXT = 0x0189;
-inline constexpr UINT LB_GETTEXTLEN = 0x018A;
-inline constexpr UINT LB_GETCOUNT = 0x018B;
 inline constexpr int LB_ERR = -1;
 
 inline constexpr UINT MF_STRING = 0x0000;
@@ -72,6 +69,11 @@ inline constexpr UINT MF_SEPARATOR = 0x0800;
 
 inline constexpr int SM_CXICON = 11;
 inline constexpr int SM_CYICON = 12;
+
+// SM_CXICON and SM_CYICON: the system's icon size, 32 x 32.
+constexpr int GetSystemMetrics(int index) {
+  return index == SM_CXICON || index == SM_CYICON ? 32 : 0;
+}
 
 inline constexpr UINT ID_HELP = 0xE146;
 
@@ -82,3 +84,5 @@ inline constexpr UINT SC_MINIMIZE = 0xF020;
 inline constexpr UINT SC_MAXIMIZE = 0xF030;
 inline constexpr UINT SC_CLOSE = 0xF060;
 inline constexpr UINT SC_RESTORE = 0xF120;
+// A system command's low four bits are the system's own; the command is the rest.
+inline constexpr UINT kSystemCommandMask = 0xFFF0;

@@ -8,7 +8,7 @@
 #include <array>
 
 #include "poly/polynomial_dlg.h"
-#include "res/resource.h"
+#include "res/resource_ids.h"
 #include "tests/app/dialog_driving.h"
 #include "tests/support/modal_driver.h"
 #include "tests/support/widget_actions.h"

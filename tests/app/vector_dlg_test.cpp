@@ -5,7 +5,7 @@
 #include <QTest>
 #include <array>
 
-#include "res/resource.h"
+#include "res/resource_ids.h"
 #include "tests/app/dialog_driving.h"
 #include "tests/support/modal_driver.h"
 #include "tests/support/widget_actions.h"

@@ -16,8 +16,8 @@
 #include <QStringList>
 #include <QXmlStreamReader>
 
-#include "res/resource.h"
-#include "res/resources.h"
+#include "res/resource_ids.h"
+#include "res/resource_lookup.h"
 
 namespace {
 

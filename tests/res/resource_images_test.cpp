@@ -12,8 +12,8 @@
 #include <ostream>
 #include <vector>
 
-#include "res/resource.h"
-#include "res/resources.h"
+#include "res/resource_ids.h"
+#include "res/resource_lookup.h"
 
 // Failures name colours as (red, green, blue, alpha).
 void PrintTo(const QColor& colour, std::ostream* out) {

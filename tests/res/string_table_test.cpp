@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "res/resource.h"
-#include "res/resources.h"
+#include "res/resource_ids.h"
+#include "res/resource_lookup.h"
 
 namespace {
 

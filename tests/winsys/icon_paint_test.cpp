@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <QWidget>
 
-#include "res/resource.h"
+#include "res/resource_ids.h"
 #include "tests/support/modal_driver.h"
 #include "tests/winsys/test_dialog.h"
 #include "winsys/icon_resource.h"

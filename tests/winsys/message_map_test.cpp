@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 #include <QTest>
 
-#include "res/resource.h"
+#include "res/resource_ids.h"
 #include "tests/support/modal_driver.h"
 #include "tests/support/widget_actions.h"
 #include "tests/winsys/test_dialog.h"

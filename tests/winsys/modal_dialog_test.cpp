@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "res/resource.h"
+#include "res/resource_ids.h"
 #include "tests/support/modal_driver.h"
 #include "tests/support/widget_actions.h"
 #include "tests/winsys/test_dialog.h"
@@ -138,7 +138,7 @@ TEST(ModalDialog, EveryOpeningBuildsTheWindowAfreshAndRebindsTheWrappers) {
     CString text;
     dialog.edit.GetWindowText(text);
     EXPECT_EQ(text, CString(""));
-    EXPECT_EQ(dialog.list.GetCount(), 0);
+    EXPECT_TRUE(EntriesOf(Control(IDC_CPX_OPERATION_LIST)).empty());
     EXPECT_EQ(dialog.edit.GetSafeHwnd(), Control(IDC_CPX_X_REAL));
   });
 }

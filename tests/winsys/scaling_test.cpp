@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "res/resource.h"
+#include "res/resource_ids.h"
 #include "tests/support/modal_driver.h"
 #include "tests/winsys/test_dialog.h"
 #include "winsys/control_id.h"

@@ -6,7 +6,7 @@
 #include <QApplication>
 #include <QStyle>
 
-#include "res/resource.h"
+#include "res/resource_ids.h"
 #include "tests/common/locale_guard.h"
 #include "winsys/afxwin.h"
 #include "winsys/startup.h"

@@ -9,7 +9,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "res/resource.h"
+#include "res/resource_ids.h"
 #include "tests/support/modal_driver.h"
 #include "tests/support/widget_actions.h"
 #include "tests/winsys/test_dialog.h"

@@ -12,13 +12,13 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "res/resource.h"
-#include "res/resources.h"
+#include "res/dialog_template.h"
+#include "res/resource_ids.h"
+#include "res/resource_lookup.h"
 #include "tests/support/modal_driver.h"
 #include "tests/support/widget_actions.h"
 #include "tests/winsys/test_dialog.h"
 #include "winsys/control_id.h"
-#include "winsys/dialog_template.h"
 #include "winsys/dialog_units.h"
 
 using namespace test_support;

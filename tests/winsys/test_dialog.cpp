@@ -1,6 +1,6 @@
 #include "tests/winsys/test_dialog.h"
 
-#include "res/resource.h"
+#include "res/resource_ids.h"
 
 TestDialog::TestDialog(UINT templateId, int listId, int editId, CWnd* parent)
     : CDialog(templateId, parent), listId_(listId), editId_(editId) {}

@@ -1,29 +1,33 @@
-#include "winsys/system_menu.h"
+#include "winsys/cmenu.h"
 
 #include <QAction>
+#include <QMenu>
 
-#include "winsys/win_types.h"
-
-SystemMenu::SystemMenu(QWidget* window, bool canMinimize, bool canMaximize)
-    : window_(window), canMinimize_(canMinimize), canMaximize_(canMaximize), menu_(window) {
+CMenu::CMenu(QWidget* window, bool canMinimize, bool canMaximize)
+    : window_(window),
+      canMinimize_(canMinimize),
+      canMaximize_(canMaximize),
+      menu_(std::make_unique<QMenu>(window)) {
   // Screen readers know a window's system menu by this name.
-  menu_.setAccessibleName("System");
+  menu_->setAccessibleName("System");
   Revert();
 }
 
-BOOL SystemMenu::AppendMenu(UINT flags, UINT_PTR id, const char* text) {
+CMenu::~CMenu() = default;
+
+BOOL CMenu::AppendMenu(UINT flags, UINT_PTR id, const char* text) {
   if (flags & MF_SEPARATOR)
-    menu_.addSeparator();
+    menu_->addSeparator();
   else
     AddCommand(static_cast<UINT>(id), QString::fromUtf8(text ? text : ""));
   return TRUE;
 }
 
-UINT SystemMenu::Choose(const QPoint& position) {
+UINT CMenu::Choose(const QPoint& position) {
   // The commands a window in its present state cannot carry out are greyed, as on Windows.
   const bool minimized = window_->isMinimized();
   const bool maximized = window_->isMaximized();
-  for (QAction* action : menu_.actions()) {
+  for (QAction* action : menu_->actions()) {
     switch (action->data().toUInt()) {
       case SC_RESTORE:
         action->setEnabled(minimized || maximized);
@@ -36,19 +40,19 @@ UINT SystemMenu::Choose(const QPoint& position) {
         break;
     }
   }
-  const QAction* chosen = menu_.exec(position);
+  const QAction* chosen = menu_->exec(position);
   return chosen ? chosen->data().toUInt() : 0;
 }
 
-void SystemMenu::Revert() {
-  menu_.clear();
+void CMenu::Revert() {
+  menu_->clear();
   AddCommand(SC_RESTORE, "&Restore");
   AddCommand(SC_MINIMIZE, "Mi&nimize");
   AddCommand(SC_MAXIMIZE, "Ma&ximize");
-  menu_.addSeparator();
+  menu_->addSeparator();
   AddCommand(SC_CLOSE, "&Close\tAlt+F4");
 }
 
-void SystemMenu::AddCommand(UINT id, const QString& text) {
-  menu_.addAction(text)->setData(id);
+void CMenu::AddCommand(UINT id, const QString& text) {
+  menu_->addAction(text)->setData(id);
 }
