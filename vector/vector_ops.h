@@ -9,7 +9,9 @@ struct Vector {
   double i = 0.0, j = 0.0, k = 0.0;
 };
 
-// The operations of the vector calculator, numbered as its operation list orders them.
+// The operations of the vector calculator, numbered as its operation list orders them. A list
+// position becomes an operation only after it is checked against kVectorOperationCount, so an
+// operation is always one of these values.
 enum class VectorOperation {
   Magnitude,
   DirectionCosines,
@@ -25,13 +27,16 @@ extern const char* const kVectorOperationNames[kVectorOperationCount];
 // The dimension list: index 0 is "2D", 1 is "3D".
 inline constexpr int kVectorDimensionCount = 2;
 extern const char* const kVectorDimensionNames[kVectorDimensionCount];
+// The dimension list's position of three dimensions; any other position lays out two.
+inline constexpr int kVectorDimension3D = 1;
 
 // sqrt((a^2 + b^2) + c^2), the squares taken with pow; where they would leave the range of
 // doubles, the true magnitude (infinity only beyond the largest double).
 double VectorMagnitude(const Vector& v);
 
-// The result text of `operation` on X and Y. `dimension` 1 chooses the three-component
-// layout, any other value the two-component one; the arithmetic always uses all three.
+// The result text of `operation` on X and Y. `dimension` kVectorDimension3D chooses the
+// three-component layout, any other value the two-component one; the arithmetic always uses
+// all three.
 std::string ComputeVectorResult(int dimension, VectorOperation operation, const Vector& x,
                                 const Vector& y);
 
