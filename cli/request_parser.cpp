@@ -5,6 +5,7 @@
 #include "cli/number_word.h"
 #include "cli/operation_names.h"
 #include "cli/quoted_word.h"
+#include "vector/vector_ops.h"
 
 namespace {
 
@@ -67,10 +68,10 @@ ParsedCalculation ParseVector(std::span<const std::string> words, NumberReading 
   const std::optional<int> operation = FindVectorOperation(words[1]);
   if (!operation)
     return Problem("unknown vector operation " + QuotedWord(words[1]));
-  const size_t components = *dimension == 1 ? 3 : 2;
+  const size_t components = *dimension == kVectorDimension3D ? 3 : 2;
   const auto numbers = words.subspan(2);
   if (numbers.size() != 2 * components) {
-    return Problem(std::string(*dimension == 1 ? "3d" : "2d") + " vectors take " +
+    return Problem(std::string(*dimension == kVectorDimension3D ? "3d" : "2d") + " vectors take " +
                    std::to_string(2 * components) + " numbers (" + std::to_string(components) +
                    " components of X, then of Y), not " + std::to_string(numbers.size()));
   }
