@@ -68,12 +68,13 @@ ParsedCalculation ParseVector(std::span<const std::string> words, NumberReading 
   const std::optional<int> operation = FindVectorOperation(words[1]);
   if (!operation)
     return Problem("unknown vector operation " + QuotedWord(words[1]));
-  const size_t components = *dimension == kVectorDimension3D ? 3 : 2;
+  const size_t components = *dimension == kThreeDimensionsPosition ? 3 : 2;
   const auto numbers = words.subspan(2);
   if (numbers.size() != 2 * components) {
-    return Problem(std::string(*dimension == kVectorDimension3D ? "3d" : "2d") + " vectors take " +
-                   std::to_string(2 * components) + " numbers (" + std::to_string(components) +
-                   " components of X, then of Y), not " + std::to_string(numbers.size()));
+    return Problem(std::string(*dimension == kThreeDimensionsPosition ? "3d" : "2d") +
+                   " vectors take " + std::to_string(2 * components) + " numbers (" +
+                   std::to_string(components) + " components of X, then of Y), not " +
+                   std::to_string(numbers.size()));
   }
   // In two dimensions the third components stay 0, as the hidden boxes hold "0".
   VectorRequest request{*dimension, static_cast<VectorOperation>(*operation), {}};

@@ -135,7 +135,7 @@ ResultWithNumbers AngleBetween(const Vector& x, const Vector& y) {
 
 ResultWithNumbers ComputeVectorResultWithNumbers(int dimension, VectorOperation operation,
                                                  const Vector& x, const Vector& y) {
-  const bool three_dimensions = dimension == kVectorDimension3D;
+  const bool three_dimensions = dimension == kThreeDimensionsPosition;
   switch (operation) {
     case VectorOperation::Magnitude:
       return Magnitudes(x, y);

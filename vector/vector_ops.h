@@ -28,13 +28,13 @@ extern const char* const kVectorOperationNames[kVectorOperationCount];
 inline constexpr int kVectorDimensionCount = 2;
 extern const char* const kVectorDimensionNames[kVectorDimensionCount];
 // The dimension list's position of three dimensions; any other position lays out two.
-inline constexpr int kVectorDimension3D = 1;
+inline constexpr int kThreeDimensionsPosition = 1;
 
 // sqrt((a^2 + b^2) + c^2), the squares taken with pow; where they would leave the range of
 // doubles, the true magnitude (infinity only beyond the largest double).
 double VectorMagnitude(const Vector& v);
 
-// The result text of `operation` on X and Y. `dimension` kVectorDimension3D chooses the
+// The result text of `operation` on X and Y. `dimension` kThreeDimensionsPosition chooses the
 // three-component layout, any other value the two-component one; the arithmetic always uses
 // all three.
 std::string ComputeVectorResult(int dimension, VectorOperation operation, const Vector& x,
