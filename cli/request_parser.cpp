@@ -5,6 +5,7 @@
 #include "cli/number_word.h"
 #include "cli/operation_names.h"
 #include "cli/quoted_word.h"
+#include "complex/complex_ops.h"
 #include "vector/vector_ops.h"
 
 namespace {
@@ -51,7 +52,7 @@ ParsedCalculation ParseComplex(std::span<const std::string> words, NumberReading
         "complex takes 2, 4 or 6 numbers after the operation (XR XI [YR YI [ZR ZI]]), not " +
         std::to_string(numbers.size()));
   }
-  ComplexRequest request{*operation, {}};
+  ComplexRequest request{static_cast<ComplexOperation>(*operation), {}};
   if (auto error = ReadNumbers(numbers, 3, reading, request.parts))
     return *error;
   return request;

@@ -54,6 +54,6 @@ void CComplexDlg::OnOK() {
   y.im = ReadPart(yImaginaryBox_);
   z.re = ReadPart(zRealBox_);
   z.im = ReadPart(zImaginaryBox_);
-  scratch = CString(ComputeComplexResult(operation, x, y, z));
+  scratch = CString(ComputeComplexResult(static_cast<ComplexOperation>(operation), x, y, z));
   AfxMessageBox(scratch, 0, 0);
 }

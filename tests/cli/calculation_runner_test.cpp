@@ -55,7 +55,8 @@ TEST(RunCalculation, GivesEveryComplexResultWithTheNumbersItsTextShows) {
                                           {0, 0, 0, 0, 0, 0}};
   for (const auto& parts : inputs) {
     for (int operation = 0; operation < 11; ++operation) {
-      const CalculationEvents events = RunCalculation(ComplexRequest{operation, parts});
+      const CalculationEvents events =
+          RunCalculation(ComplexRequest{static_cast<ComplexOperation>(operation), parts});
       ASSERT_EQ(events.size(), 1u);
       const auto& result = std::get<ResultWithNumbers>(events[0]);
       EXPECT_EQ(Names(result), kComplexNames[operation]) << operation;
@@ -104,8 +105,8 @@ TEST(RunCalculation, GivesTheNumbersAtFullPrecision) {
     return std::fabs(static_cast<long double>(value) - exact) <=
            std::fabs(std::nextafter(value, 0.0) - value);
   };
-  const auto quotient =
-      std::get<ResultWithNumbers>(RunCalculation(ComplexRequest{9, {1, 2, 3, -4, 0, 0}}).at(0));
+  const auto quotient = std::get<ResultWithNumbers>(
+      RunCalculation(ComplexRequest{ComplexOperation::Quotient, {1, 2, 3, -4, 0, 0}}).at(0));
   EXPECT_EQ(quotient.numbers[0].value, -0.2);
   EXPECT_EQ(quotient.numbers[1].value, 0.4);
   EXPECT_TRUE(within_an_ulp(quotient.numbers[2].value, std::sqrt(0.2L)));
