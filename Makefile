@@ -21,7 +21,8 @@ deps-run:
 	@bash scripts/install-deps.sh run
 
 configure: deps
-	cmake -S . -B $(BUILD) -DQUILLET_SANITIZE=$(SANITIZE) -DQUILLET_TESTS=ON $(CMAKE_FLAGS)
+	cmake -S . -B $(BUILD) -DQUILLET_SANITIZE=$(SANITIZE) -DQUILLET_TESTS=ON -DQUILLET_WERROR=ON \
+		$(CMAKE_FLAGS)
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
@@ -53,7 +54,8 @@ bench-startup:
 
 # Each fuzz target for FUZZ_SECONDS, one after another, in its own clang build.
 fuzz: fuzz-deps
-	cmake -S . -B build-fuzz -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DQUILLET_FUZZ=ON
+	cmake -S . -B build-fuzz -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DQUILLET_FUZZ=ON \
+		-DQUILLET_WERROR=ON
 	cmake --build build-fuzz -j $(JOBS) --target fuzz_targets
 	bash fuzz/run.sh build-fuzz $(FUZZ_SECONDS)
 

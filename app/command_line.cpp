@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "quillet_version.h"
+
 namespace {
 
 constexpr char kUsage[] = "Usage: Quillet [--help | --version]";

@@ -6,8 +6,9 @@
 
 namespace {
 
-void ComplexOperation(benchmark::State& state) {
-  const int operation = static_cast<int>(state.range(0));
+void ComplexResult(benchmark::State& state) {
+  const int position = static_cast<int>(state.range(0));
+  const auto operation = static_cast<ComplexOperation>(position);
   const char* const boxes[] = {"1.5", "-2.25", "3", "-4", "0.5", "7"};
   for (auto _ : state) {
     const Complex x{FieldNumber(boxes[0]), FieldNumber(boxes[1])};
@@ -15,9 +16,9 @@ void ComplexOperation(benchmark::State& state) {
     const Complex z{FieldNumber(boxes[4]), FieldNumber(boxes[5])};
     benchmark::DoNotOptimize(ComputeComplexResult(operation, x, y, z));
   }
-  state.SetLabel(kComplexOperationNames[operation]);
+  state.SetLabel(kComplexOperationNames[position]);
 }
 
 }  // namespace
 
-BENCHMARK(ComplexOperation)->DenseRange(0, kComplexOperationCount - 1);
+BENCHMARK(ComplexResult)->DenseRange(0, kComplexOperationCount - 1);

@@ -5,6 +5,7 @@
 #include <variant>
 #include <vector>
 
+#include "complex/complex_ops.h"
 #include "vector/vector_ops.h"
 
 // One calculation asked for on the command line or on a line of standard input, with its
@@ -19,7 +20,7 @@ struct RootsRequest {
 
 // An operation of the complex calculator on X, Y and Z, given as XR, XI, YR, YI, ZR, ZI.
 struct ComplexRequest {
-  int operation = 0;
+  ComplexOperation operation = ComplexOperation::Reciprocal;
   std::array<double, 6> parts{};
 
   bool operator==(const ComplexRequest&) const = default;

@@ -24,13 +24,19 @@ void AppendWithLineFeeds(std::string_view text, std::string& out) {
 }
 
 const char* BoxName(CoefficientBox box) {
-  static const char* const names[] = {"X4", "X3", "X2", "X", "constant"};
-  return names[static_cast<int>(box)];
-}
-
-const char* EventName(CalculationEvent::Kind kind) {
-  static const char* const names[] = {"message", "roots", "result"};
-  return names[static_cast<int>(kind)];
+  switch (box) {
+    case CoefficientBox::X4:
+      return "X4";
+    case CoefficientBox::X3:
+      return "X3";
+    case CoefficientBox::X2:
+      return "X2";
+    case CoefficientBox::X:
+      return "X";
+    case CoefficientBox::Constant:
+      break;
+  }
+  return "constant";
 }
 
 // Whether `c` is anything but printable ASCII that a JSON string takes as it is.
@@ -68,52 +74,72 @@ void AppendShownNumbers(const std::vector<ShownNumber>& numbers, std::string& ou
   out += '}';
 }
 
+// {"message":".."}, {"roots":"..","values":[..]} or {"set":{"box":"X","text":"0."}}
+void AppendJsonEvent(const PolyEffect& effect, std::string& out) {
+  switch (effect.kind) {
+    case PolyEffect::Kind::Message:
+      out += "{\"message\":";
+      AppendJsonString(effect.text, out);
+      break;
+    case PolyEffect::Kind::ShowRoots:
+      out += "{\"roots\":";
+      AppendJsonString(effect.text, out);
+      if (!effect.values.empty())
+        AppendRootValues(effect.values, out);
+      break;
+    case PolyEffect::Kind::WriteBack:
+      out += "{\"set\":{\"box\":\"";
+      out += BoxName(effect.box);
+      out += "\",\"text\":";
+      AppendJsonString(effect.text, out);
+      out += '}';
+      break;
+  }
+  out += '}';
+}
+
+// {"result":"..","values":{..}}
+void AppendJsonEvent(const ResultWithNumbers& result, std::string& out) {
+  out += "{\"result\":";
+  AppendJsonString(result.text, out);
+  if (!result.numbers.empty())
+    AppendShownNumbers(result.numbers, out);
+  out += '}';
+}
+
 }  // namespace
 
 void AppendPlain(const CalculationEvents& events, std::string& out, std::string& err) {
   // Where the Roots box is set twice (both special routes of the quartic), only what it
   // finally holds is the answer.
-  const CalculationEvent* shown = nullptr;
+  const std::string* shown = nullptr;
   for (const CalculationEvent& event : events) {
-    switch (event.kind) {
-      case CalculationEvent::Kind::Message:
-        AppendWithLineFeeds(event.text, err);
+    if (const auto* result = std::get_if<ResultWithNumbers>(&event)) {
+      shown = &result->text;
+      continue;
+    }
+    const PolyEffect& effect = std::get<PolyEffect>(event);
+    switch (effect.kind) {
+      case PolyEffect::Kind::Message:
+        AppendWithLineFeeds(effect.text, err);
         break;
-      case CalculationEvent::Kind::Roots:
-      case CalculationEvent::Kind::Result:
-        shown = &event;
+      case PolyEffect::Kind::ShowRoots:
+        shown = &effect.text;
         break;
-      case CalculationEvent::Kind::WriteBack:
+      case PolyEffect::Kind::WriteBack:
         break;
     }
   }
   if (shown != nullptr)
-    AppendWithLineFeeds(shown->text, out);
+    AppendWithLineFeeds(*shown, out);
 }
 
 void AppendJson(const CalculationEvents& events, std::string& out) {
   out += "{\"events\":[";
   for (size_t i = 0; i < events.size(); ++i) {
-    const CalculationEvent& event = events[i];
     if (i > 0)
       out += ',';
-    if (event.kind == CalculationEvent::Kind::WriteBack) {
-      out += "{\"set\":{\"box\":\"";
-      out += BoxName(event.box);
-      out += "\",\"text\":";
-      AppendJsonString(event.text, out);
-      out += "}}";
-      continue;
-    }
-    out += "{\"";
-    out += EventName(event.kind);
-    out += "\":";
-    AppendJsonString(event.text, out);
-    if (!event.root_values.empty())
-      AppendRootValues(event.root_values, out);
-    if (!event.numbers.empty())
-      AppendShownNumbers(event.numbers, out);
-    out += '}';
+    std::visit([&out](const auto& event) { AppendJsonEvent(event, out); }, events[i]);
   }
   out += "]}\n";
 }

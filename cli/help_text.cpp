@@ -3,6 +3,7 @@
 #include "cli/operation_names.h"
 #include "common/result_text.h"
 #include "complex/complex_ops.h"
+#include "quillet_version.h"
 #include "vector/vector_ops.h"
 
 namespace {

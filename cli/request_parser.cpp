@@ -5,6 +5,8 @@
 #include "cli/number_word.h"
 #include "cli/operation_names.h"
 #include "cli/quoted_word.h"
+#include "complex/complex_ops.h"
+#include "vector/vector_ops.h"
 
 namespace {
 
@@ -50,7 +52,7 @@ ParsedCalculation ParseComplex(std::span<const std::string> words, NumberReading
         "complex takes 2, 4 or 6 numbers after the operation (XR XI [YR YI [ZR ZI]]), not " +
         std::to_string(numbers.size()));
   }
-  ComplexRequest request{*operation, {}};
+  ComplexRequest request{static_cast<ComplexOperation>(*operation), {}};
   if (auto error = ReadNumbers(numbers, 3, reading, request.parts))
     return *error;
   return request;
@@ -67,12 +69,13 @@ ParsedCalculation ParseVector(std::span<const std::string> words, NumberReading 
   const std::optional<int> operation = FindVectorOperation(words[1]);
   if (!operation)
     return Problem("unknown vector operation " + QuotedWord(words[1]));
-  const size_t components = *dimension == 1 ? 3 : 2;
+  const size_t components = *dimension == kThreeDimensionsPosition ? 3 : 2;
   const auto numbers = words.subspan(2);
   if (numbers.size() != 2 * components) {
-    return Problem(std::string(*dimension == 1 ? "3d" : "2d") + " vectors take " +
-                   std::to_string(2 * components) + " numbers (" + std::to_string(components) +
-                   " components of X, then of Y), not " + std::to_string(numbers.size()));
+    return Problem(std::string(*dimension == kThreeDimensionsPosition ? "3d" : "2d") +
+                   " vectors take " + std::to_string(2 * components) + " numbers (" +
+                   std::to_string(components) + " components of X, then of Y), not " +
+                   std::to_string(numbers.size()));
   }
   // In two dimensions the third components stay 0, as the hidden boxes hold "0".
   VectorRequest request{*dimension, static_cast<VectorOperation>(*operation), {}};

@@ -49,6 +49,6 @@ void CComplexDlg::OnOK() {
   y.im = ReadFieldNumber(yImaginaryBox_, scratch);
   z.re = ReadFieldNumber(zRealBox_, scratch);
   z.im = ReadFieldNumber(zImaginaryBox_, scratch);
-  scratch = CString(ComputeComplexResult(operation, x, y, z));
+  scratch = CString(ComputeComplexResult(static_cast<ComplexOperation>(operation), x, y, z));
   AfxMessageBox(scratch, 0, 0);
 }

@@ -63,19 +63,19 @@ ResultWithNumbers WithMagnitude(const char* label, Complex value) {
                    value.re, im, magnitude);
 }
 
-ResultWithNumbers Reciprocal(Complex x, Complex, Complex) {
+ResultWithNumbers Reciprocal(Complex x) {
   const WideNumber d = SquaredMagnitude(x);
   const double re = DivideWide({x.re}, d);
   const ImaginaryPart im = Written(DivideWide({-x.im}, d));
   return WithParts(ResultText(" 1/X = %11.5g %c j (%11.5g) \n", re, im.sign, im.shown), re, im);
 }
 
-ResultWithNumbers MagnitudeOfX(Complex x, Complex, Complex) {
+ResultWithNumbers MagnitudeOfX(Complex x) {
   const double magnitude = Magnitude(x);
   return {ResultText(" mag(X) = %11.5g \n", magnitude), {{"magnitude", magnitude}}};
 }
 
-ResultWithNumbers Phase(Complex x, Complex, Complex) {
+ResultWithNumbers Phase(Complex x) {
   const double rad = std::atan2(x.im, x.re);
   const double deg = (rad * 180) / std::atan2(0, -1);
   return {ResultText(" phase(X) = %11.5g rad\n\n            = %11.5g deg", rad, deg),
@@ -92,7 +92,7 @@ double LogOfMagnitude(Complex x) {
   return std::log(magnitude.mantissa) + magnitude.exponent * std::log(2.0);
 }
 
-ResultWithNumbers NaturalLog(Complex x, Complex, Complex) {
+ResultWithNumbers NaturalLog(Complex x) {
   const double re = LogOfMagnitude(x);
   const ImaginaryPart im = Written(std::atan2(x.im, x.re));
   return WithParts(ResultText(" natural log(X) = %11.5g %c j (%11.5g)\n", re, im.sign, im.shown),
@@ -112,25 +112,28 @@ double TimesExponential(double factor, double exponent) {
   return (factor * half) * half;
 }
 
-ResultWithNumbers Exponential(Complex x, Complex, Complex) {
+ResultWithNumbers Exponential(Complex x) {
   const double re = TimesExponential(std::cos(x.im), x.re);
   const ImaginaryPart im = Written(TimesExponential(std::sin(x.im), x.re));
   return WithParts(ResultText(" exp (X) = %11.5g %c j (%11.5g)\n", re, im.sign, im.shown), re, im);
 }
 
+// The fraction of a square root's magnitude below which a part is rounding residue.
+constexpr double kNegligibleFraction = 1e-10;
+
 // The square root as the n-th root with n = 2: the sum of squares raised to 1/(2n) and the
 // angle times 1/n. A part that is a negligible fraction of the root's magnitude is rounding
 // residue (the real part of sqrt(-4) comes out near 1.2e-16) and is shown as 0; the negated
 // test also zeroes both parts when the magnitude is 0 and the ratios are NaN.
-ResultWithNumbers SquareRoot(Complex x, Complex, Complex) {
+ResultWithNumbers SquareRoot(Complex x) {
   const int n = 2;
   const double r = ToDouble(FourthRootOf(SquaredMagnitude(x)));  // the 2n-th root
   const double theta = std::atan2(x.im, x.re);
   Complex root{std::cos(theta * (1.0 / n)) * r, std::sin(theta * (1.0 / n)) * r};
   const double magnitude = Magnitude(root);
-  if (!(std::fabs(root.re / magnitude) >= 1e-10))
+  if (!(std::fabs(root.re / magnitude) >= kNegligibleFraction))
     root.re = 0.0;
-  if (!(std::fabs(root.im / magnitude) >= 1e-10))
+  if (!(std::fabs(root.im / magnitude) >= kNegligibleFraction))
     root.im = 0.0;
   const ImaginaryPart im = Written(root.im);
   return WithParts(ResultText(" sqrt(X) = %11.5g %c j (%11.5g) \n\n\n mag [ sqrt (X) ] = %11.5g \n",
@@ -144,15 +147,15 @@ Complex ProductOf(Complex x, Complex y) {
           ToDouble(SumOfProducts({{x.re, y.im}, {x.im, y.re}}))};
 }
 
-ResultWithNumbers Square(Complex x, Complex, Complex) {
+ResultWithNumbers Square(Complex x) {
   return WithMagnitude("X^2", ProductOf(x, x));
 }
 
-ResultWithNumbers Sum(Complex x, Complex y, Complex) {
+ResultWithNumbers Sum(Complex x, Complex y) {
   return WithMagnitude("X+Y", {x.re + y.re, x.im + y.im});
 }
 
-ResultWithNumbers Product(Complex x, Complex y, Complex) {
+ResultWithNumbers XTimesY(Complex x, Complex y) {
   return WithMagnitude("X*Y", ProductOf(x, y));
 }
 
@@ -164,7 +167,7 @@ Complex QuotientOf(Complex x, Complex y) {
           DivideWide(SumOfProducts({{x.im, y.re}, {-x.re, y.im}}), d)};
 }
 
-ResultWithNumbers Quotient(Complex x, Complex y, Complex) {
+ResultWithNumbers Quotient(Complex x, Complex y) {
   return WithMagnitude("X/Y", QuotientOf(x, y));
 }
 
@@ -176,20 +179,37 @@ ResultWithNumbers SumWithQuotient(Complex x, Complex y, Complex z) {
                    im);
 }
 
-using ComplexOperation = ResultWithNumbers (*)(Complex x, Complex y, Complex z);
-
-// In the order of the operation list, so that a list position is an index here.
-const ComplexOperation kOperations[kComplexOperationCount] = {
-    Reciprocal, MagnitudeOfX, Phase,   NaturalLog, Exponential,     SquareRoot,
-    Square,     Sum,          Product, Quotient,   SumWithQuotient,
-};
-
 }  // namespace
 
-std::string ComputeComplexResult(int operation, Complex x, Complex y, Complex z) {
-  return kOperations[operation](x, y, z).text;
+ResultWithNumbers ComputeComplexResultWithNumbers(ComplexOperation operation, Complex x, Complex y,
+                                                  Complex z) {
+  switch (operation) {
+    case ComplexOperation::Reciprocal:
+      return Reciprocal(x);
+    case ComplexOperation::Magnitude:
+      return MagnitudeOfX(x);
+    case ComplexOperation::Phase:
+      return Phase(x);
+    case ComplexOperation::NaturalLog:
+      return NaturalLog(x);
+    case ComplexOperation::Exponential:
+      return Exponential(x);
+    case ComplexOperation::SquareRoot:
+      return SquareRoot(x);
+    case ComplexOperation::Square:
+      return Square(x);
+    case ComplexOperation::Sum:
+      return Sum(x, y);
+    case ComplexOperation::Product:
+      return XTimesY(x, y);
+    case ComplexOperation::Quotient:
+      return Quotient(x, y);
+    case ComplexOperation::SumWithQuotient:
+      break;
+  }
+  return SumWithQuotient(x, y, z);
 }
 
-ResultWithNumbers ComputeComplexResultWithNumbers(int operation, Complex x, Complex y, Complex z) {
-  return kOperations[operation](x, y, z);
+std::string ComputeComplexResult(ComplexOperation operation, Complex x, Complex y, Complex z) {
+  return ComputeComplexResultWithNumbers(operation, x, y, z).text;
 }

@@ -34,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const Complex x{FieldNumber(t[0]), FieldNumber(t[1])};
   const Complex y{FieldNumber(t[2]), FieldNumber(t[3])};
   const Complex z{FieldNumber(t[4]), FieldNumber(t[5])};
-  const std::string text = ComputeComplexResult(operation, x, y, z);
+  const std::string text = ComputeComplexResult(static_cast<ComplexOperation>(operation), x, y, z);
   const std::string context =
       "operation " + std::to_string(operation) + "\n" + input + "\n---\n" + text;
   const auto numbers = ReadResultNumbers(text);

@@ -14,6 +14,10 @@ struct Polynomial {
 // The polynomial of coefficients given from the highest power down, as the boxes hold them.
 Polynomial FromHighestFirst(std::span<const double> coefficients);
 
+// A point of the refinement. The calculators' own Complex carries the roots in and out; the
+// refinement's arithmetic is std::complex's operators, whose products treat infinite and NaN
+// parts by C's rules (Annex G). Operators written out again for Complex would be a second copy
+// of them that differs there, so the refinement stays on std::complex.
 using Point = std::complex<double>;
 
 // |z| within two units of the last place, without hypot's cost where the squares stay in range.

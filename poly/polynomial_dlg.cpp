@@ -1,10 +1,10 @@
 #include "poly/polynomial_dlg.h"
 
+#include <span>
 #include <string>
+#include <vector>
 
-#include "poly/cubic.h"
-#include "poly/quadratic.h"
-#include "poly/quartic.h"
+#include "poly/polynomial.h"
 #include "res/resource_ids.h"
 #include "res/static_init_order.h"
 #include "winsys/control_groups.h"
@@ -96,41 +96,20 @@ void CPolynomialDlg::OnChangeCoefficient() {
 
 void CPolynomialDlg::OnOK() {
   selectedDegree = degreeList_.GetCurSel();
-  switch (selectedDegree) {
-    case kQuadratic:
-      CalculateQuadratic();
-      break;
-    case kCubic:
-      CalculateCubic();
-      break;
-    case kQuartic:
-      CalculateQuartic();
-      break;
-  }
-}
-
-void CPolynomialDlg::CalculateQuadratic() {
-  const std::string a = ReadThroughScratch(x2Box_, quadraticScratch);
-  const std::string b = ReadThroughScratch(xBox_, quadraticScratch);
-  const std::string c = ReadThroughScratch(constantBox_, quadraticScratch);
-  ApplyEffects(::CalculateQuadratic(a, b, c));
-}
-
-void CPolynomialDlg::CalculateCubic() {
-  const std::string a = ReadThroughScratch(x3Box_, solverScratch);
-  const std::string b = ReadThroughScratch(x2Box_, solverScratch);
-  const std::string c = ReadThroughScratch(xBox_, solverScratch);
-  const std::string d = ReadThroughScratch(constantBox_, solverScratch);
-  ApplyEffects(::CalculateCubic(a, b, c, d));
-}
-
-void CPolynomialDlg::CalculateQuartic() {
-  const std::string a4 = ReadThroughScratch(x4Box_, solverScratch);
-  const std::string a3 = ReadThroughScratch(x3Box_, solverScratch);
-  const std::string a2 = ReadThroughScratch(x2Box_, solverScratch);
-  const std::string a1 = ReadThroughScratch(xBox_, solverScratch);
-  const std::string a0 = ReadThroughScratch(constantBox_, solverScratch);
-  ApplyEffects(::CalculateQuartic(a4, a3, a2, a1, a0));
+  // With no degree chosen, Calculate does nothing.
+  if (selectedDegree < kQuadratic || selectedDegree > kQuartic)
+    return;
+  // The quadratic's texts pass through a scratch string of their own, the cubic's and
+  // quartic's through the one that also carries the solvers' texts.
+  CString& scratch = selectedDegree == kQuadratic ? quadraticScratch : solverScratch;
+  // The boxes of the degree, from its highest power down to the constant: the quadratic at
+  // position 0 has three, and each degree above it one more.
+  CEdit* const boxes[] = {&x4Box_, &x3Box_, &x2Box_, &xBox_, &constantBox_};
+  const size_t boxCount = static_cast<size_t>(selectedDegree) + 3;
+  std::vector<std::string> coefficients;
+  for (CEdit* box : std::span(boxes).last(boxCount))
+    coefficients.push_back(ReadThroughScratch(*box, scratch));
+  ApplyEffects(CalculatePolynomial(coefficients));
 }
 
 void CPolynomialDlg::ApplyEffects(const PolyEffects& effects) {

@@ -19,9 +19,6 @@ class CPolynomialDlg : public CDialog {
   void OnSelchangeDegree();
   void OnChangeCoefficient();
 
-  void CalculateQuadratic();
-  void CalculateCubic();
-  void CalculateQuartic();
   // Carries out a solver's effects in the order the solver produced them.
   void ApplyEffects(const PolyEffects& effects);
 

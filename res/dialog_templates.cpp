@@ -22,7 +22,8 @@ constexpr unsigned kNumberBox = kChild | ES_LEFT | WS_BORDER | WS_TABSTOP | ES_A
 constexpr unsigned kDialog = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
 constexpr unsigned kCaptionBoxes = WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
 
-// 100: About box.
+// 100: About box. "Quillet Version 1.3" is the original program's own text, kept as it wrote
+// it; it is not this build's version, which --version gives.
 constexpr ControlTemplate kAboutControls[] = {
     {-1, kStatic, "", 11, 17, 20, 20, kChild | SS_ICON, 0, IDR_MAINFRAME},
     {-1, kStatic, "Quillet Version 1.3", 40, 10, 119, 8, kLabel | SS_NOPREFIX},

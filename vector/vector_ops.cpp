@@ -38,7 +38,7 @@ double DotProductOf(const Vector& x, const Vector& y) {
   return ToDouble(WideDotProduct(x, y));
 }
 
-ResultWithNumbers Magnitudes(bool, const Vector& x, const Vector& y) {
+ResultWithNumbers Magnitudes(const Vector& x, const Vector& y) {
   const double mx = VectorMagnitude(x);
   const double my = VectorMagnitude(y);
   return {ResultText("\n Magnitude X = %12.5g \n Magnitude Y = %12.5g", mx, my),
@@ -90,13 +90,13 @@ ResultWithNumbers Difference(bool three_dimensions, const Vector& x, const Vecto
   return ComponentwiseText(three_dimensions, '-', {x.i - y.i, x.j - y.j, x.k - y.k});
 }
 
-ResultWithNumbers DotProduct(bool, const Vector& x, const Vector& y) {
+ResultWithNumbers DotProduct(const Vector& x, const Vector& y) {
   const double product = DotProductOf(x, y);
   return {ResultText("\n X dot Y = %12.5g ", product), {{"dot", product}}};
 }
 
 // Always the three-component layout: in the plane the product stands along k.
-ResultWithNumbers CrossProduct(bool, const Vector& x, const Vector& y) {
+ResultWithNumbers CrossProduct(const Vector& x, const Vector& y) {
   // Each difference is written as the sum of a negated product.
   const Vector c{ToDouble(SumOfProducts({{x.j, y.k}, {-x.k, y.j}})),
                  ToDouble(SumOfProducts({{x.k, y.i}, {-x.i, y.k}})),
@@ -123,7 +123,7 @@ double CosineOfAngle(const Vector& x, const Vector& y) {
   return ratio;
 }
 
-ResultWithNumbers AngleBetween(bool, const Vector& x, const Vector& y) {
+ResultWithNumbers AngleBetween(const Vector& x, const Vector& y) {
   const double theta = std::acos(CosineOfAngle(x, y));
   const double degrees = (theta * 180.0) / std::atan2(0.0, -1.0);
   return {ResultText("\n Angle between X and Y \t= %12.5g radians \n\n \t\t\t= %12.5g degrees",
@@ -131,22 +131,31 @@ ResultWithNumbers AngleBetween(bool, const Vector& x, const Vector& y) {
           {{"radians", theta}, {"degrees", degrees}}};
 }
 
-using VectorOperationText = ResultWithNumbers (*)(bool three_dimensions, const Vector& x,
-                                                  const Vector& y);
-
-// In the order of VectorOperation, so that an operation's number is an index here.
-const VectorOperationText kOperations[kVectorOperationCount] = {
-    Magnitudes, DirectionCosines, Sum, Difference, DotProduct, CrossProduct, AngleBetween,
-};
-
 }  // namespace
-
-std::string ComputeVectorResult(int dimension, VectorOperation operation, const Vector& x,
-                                const Vector& y) {
-  return kOperations[static_cast<int>(operation)](dimension == 1, x, y).text;
-}
 
 ResultWithNumbers ComputeVectorResultWithNumbers(int dimension, VectorOperation operation,
                                                  const Vector& x, const Vector& y) {
-  return kOperations[static_cast<int>(operation)](dimension == 1, x, y);
+  const bool three_dimensions = dimension == kThreeDimensionsPosition;
+  switch (operation) {
+    case VectorOperation::Magnitude:
+      return Magnitudes(x, y);
+    case VectorOperation::DirectionCosines:
+      return DirectionCosines(three_dimensions, x, y);
+    case VectorOperation::Sum:
+      return Sum(three_dimensions, x, y);
+    case VectorOperation::Difference:
+      return Difference(three_dimensions, x, y);
+    case VectorOperation::DotProduct:
+      return DotProduct(x, y);
+    case VectorOperation::CrossProduct:
+      return CrossProduct(x, y);
+    case VectorOperation::AngleBetween:
+      break;
+  }
+  return AngleBetween(x, y);
+}
+
+std::string ComputeVectorResult(int dimension, VectorOperation operation, const Vector& x,
+                                const Vector& y) {
+  return ComputeVectorResultWithNumbers(dimension, operation, x, y).text;
 }

@@ -9,7 +9,9 @@ struct Vector {
   double i = 0.0, j = 0.0, k = 0.0;
 };
 
-// The operations of the vector calculator, numbered as its operation list orders them.
+// The operations of the vector calculator, numbered as its operation list orders them. A list
+// position becomes an operation only after it is checked against kVectorOperationCount, so an
+// operation is always one of these values.
 enum class VectorOperation {
   Magnitude,
   DirectionCosines,
@@ -32,8 +34,9 @@ inline constexpr int kThreeDimensionsPosition = 1;
 // doubles, the true magnitude (infinity only beyond the largest double).
 double VectorMagnitude(const Vector& v);
 
-// The result text of `operation` on X and Y. `dimension` 1 chooses the three-component
-// layout, any other value the two-component one; the arithmetic always uses all three.
+// The result text of `operation` on X and Y. `dimension` kThreeDimensionsPosition chooses the
+// three-component layout, any other value the two-component one; the arithmetic always uses
+// all three.
 std::string ComputeVectorResult(int dimension, VectorOperation operation, const Vector& x,
                                 const Vector& y);
 

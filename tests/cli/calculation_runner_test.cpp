@@ -6,20 +6,21 @@
 #include <cmath>
 #include <cstdio>
 #include <string>
+#include <variant>
 #include <vector>
 
 namespace {
 
-std::vector<std::string> Names(const CalculationEvent& event) {
+std::vector<std::string> Names(const ResultWithNumbers& result) {
   std::vector<std::string> names;
-  for (const ShownNumber& number : event.numbers)
+  for (const ShownNumber& number : result.numbers)
     names.emplace_back(number.name);
   return names;
 }
 
 // Every number, written as the text writes it (`format`, an imaginary part of the "- j" form
 // negated), stands in the text in the order given.
-void ExpectTextShowsNumbers(const CalculationEvent& event, const char* format) {
+void ExpectTextShowsNumbers(const ResultWithNumbers& event, const char* format) {
   const bool minus_form = event.text.find(" - j (") != std::string::npos;
   size_t from = 0;
   for (const ShownNumber& number : event.numbers) {
@@ -54,10 +55,12 @@ TEST(RunCalculation, GivesEveryComplexResultWithTheNumbersItsTextShows) {
                                           {0, 0, 0, 0, 0, 0}};
   for (const auto& parts : inputs) {
     for (int operation = 0; operation < 11; ++operation) {
-      const CalculationEvents events = RunCalculation(ComplexRequest{operation, parts});
+      const CalculationEvents events =
+          RunCalculation(ComplexRequest{static_cast<ComplexOperation>(operation), parts});
       ASSERT_EQ(events.size(), 1u);
-      EXPECT_EQ(Names(events[0]), kComplexNames[operation]) << operation;
-      ExpectTextShowsNumbers(events[0], "%11.5g");
+      const auto& result = std::get<ResultWithNumbers>(events[0]);
+      EXPECT_EQ(Names(result), kComplexNames[operation]) << operation;
+      ExpectTextShowsNumbers(result, "%11.5g");
     }
   }
 }
@@ -89,8 +92,9 @@ TEST(RunCalculation, GivesEveryVectorResultWithTheNumbersItsTextShows) {
     const CalculationEvents events =
         RunCalculation(VectorRequest{c.dimension, c.operation, components});
     ASSERT_EQ(events.size(), 1u);
-    EXPECT_EQ(Names(events[0]), c.names) << events[0].text;
-    ExpectTextShowsNumbers(events[0], "%12.5g");
+    const auto& result = std::get<ResultWithNumbers>(events[0]);
+    EXPECT_EQ(Names(result), c.names) << result.text;
+    ExpectTextShowsNumbers(result, "%12.5g");
   }
 }
 
@@ -101,15 +105,17 @@ TEST(RunCalculation, GivesTheNumbersAtFullPrecision) {
     return std::fabs(static_cast<long double>(value) - exact) <=
            std::fabs(std::nextafter(value, 0.0) - value);
   };
-  const CalculationEvents quotient = RunCalculation(ComplexRequest{9, {1, 2, 3, -4, 0, 0}});
-  EXPECT_EQ(quotient[0].numbers[0].value, -0.2);
-  EXPECT_EQ(quotient[0].numbers[1].value, 0.4);
-  EXPECT_TRUE(within_an_ulp(quotient[0].numbers[2].value, std::sqrt(0.2L)));
-  const CalculationEvents cosines =
-      RunCalculation(VectorRequest{1, VectorOperation::DirectionCosines, {1, 2, 3, 4, 5, 6}});
+  const auto quotient = std::get<ResultWithNumbers>(
+      RunCalculation(ComplexRequest{ComplexOperation::Quotient, {1, 2, 3, -4, 0, 0}}).at(0));
+  EXPECT_EQ(quotient.numbers[0].value, -0.2);
+  EXPECT_EQ(quotient.numbers[1].value, 0.4);
+  EXPECT_TRUE(within_an_ulp(quotient.numbers[2].value, std::sqrt(0.2L)));
+  const auto cosines = std::get<ResultWithNumbers>(
+      RunCalculation(VectorRequest{1, VectorOperation::DirectionCosines, {1, 2, 3, 4, 5, 6}})
+          .at(0));
   for (int i = 0; i < 3; ++i) {
-    EXPECT_TRUE(within_an_ulp(cosines[0].numbers[i].value, (i + 1) / std::sqrt(14.0L))) << i;
-    EXPECT_TRUE(within_an_ulp(cosines[0].numbers[3 + i].value, (i + 4) / std::sqrt(77.0L))) << i;
+    EXPECT_TRUE(within_an_ulp(cosines.numbers[i].value, (i + 1) / std::sqrt(14.0L))) << i;
+    EXPECT_TRUE(within_an_ulp(cosines.numbers[3 + i].value, (i + 4) / std::sqrt(77.0L))) << i;
   }
 }
 

@@ -23,10 +23,12 @@ const RequestCase kRequests[] = {
     {"roots 1 -3 2", RootsRequest{{"1", "-3", "2"}}},
     {"roots 1 0 0 -1", RootsRequest{{"1", "0", "0", "-1"}}},
     {"roots 1 x 1.5e2abc 0 4", RootsRequest{{"1", "x", "1.5e2abc", "0", "4"}}},  // read later
-    {"complex inv 3 4", ComplexRequest{0, {3, 4, 0, 0, 0, 0}}},
-    {"complex 9 1 2 3 -4", ComplexRequest{9, {1, 2, 3, -4, 0, 0}}},
-    {"complex zxy 1 2 3 -4 5 6", ComplexRequest{10, {1, 2, 3, -4, 5, 6}}},
-    {"complex sqrt abc 1.5e2abc", ComplexRequest{5, {0, 150, 0, 0, 0, 0}}},
+    {"complex inv 3 4", ComplexRequest{ComplexOperation::Reciprocal, {3, 4, 0, 0, 0, 0}}},
+    {"complex 9 1 2 3 -4", ComplexRequest{ComplexOperation::Quotient, {1, 2, 3, -4, 0, 0}}},
+    {"complex zxy 1 2 3 -4 5 6",
+     ComplexRequest{ComplexOperation::SumWithQuotient, {1, 2, 3, -4, 5, 6}}},
+    {"complex sqrt abc 1.5e2abc",
+     ComplexRequest{ComplexOperation::SquareRoot, {0, 150, 0, 0, 0, 0}}},
     {"vector 3d cross 1 2 3 4 5 6",
      VectorRequest{1, VectorOperation::CrossProduct, {1, 2, 3, 4, 5, 6}}},
     {"vector 2d 6 3 4 4 -3", VectorRequest{0, VectorOperation::AngleBetween, {3, 4, 0, 4, -3, 0}}},
@@ -46,7 +48,7 @@ TEST(ParseCalculation, ReadsEachKindOfCalculation) {
 TEST(ParseCalculation, TakesAnOperationWithBlanksAsOneWord) {
   const std::vector<std::string> words = {"complex", "natural log (X)", "-1", "0"};
   EXPECT_EQ(ParseCalculation(words, NumberReading::Lenient),
-            ParsedCalculation(ComplexRequest{3, {-1, 0, 0, 0, 0, 0}}));
+            ParsedCalculation(ComplexRequest{ComplexOperation::NaturalLog, {-1, 0, 0, 0, 0, 0}}));
 }
 
 struct ProblemCase {

@@ -11,22 +11,21 @@
 
 #include "tests/common/printed_numbers.h"
 
-namespace {
+#include "tests/support/unsigned_nans.h"
 
-// 0/0 carries the processor's default NaN, whose sign differs between machines; the texts
-// below are compared with every "-nan" blanked to " nan" (the field width stays), which keeps
-// the "+ j"/"- j" choice exact.
-std::string WithUnsignedNaNs(std::string text) {
-  for (size_t at = text.find("-nan"); at != std::string::npos; at = text.find("-nan", at))
-    text[at] = ' ';
-  return text;
-}
+namespace {
 
 // A number as the texts show it, with NaN's sign left out.
 std::string ResultNumber(double value) {
   char text[32];
   std::snprintf(text, sizeof text, "%.5g|", std::isnan(value) ? NAN : value);
   return text;
+}
+
+// The cases below give each operation by its position in the operation list, as the dialog
+// and the command line have it.
+std::string ResultAt(int position, Complex x, Complex y, Complex z) {
+  return ComputeComplexResult(static_cast<ComplexOperation>(position), x, y, z);
 }
 
 struct Operands {
@@ -74,8 +73,7 @@ const ResultCase kResults[] = {
 
 TEST(ComplexResult, TextsMatchTheirFormatsByteForByte) {
   for (const auto& c : kResults) {
-    EXPECT_EQ(WithUnsignedNaNs(ComputeComplexResult(c.in.operation, c.in.x, c.in.y, c.in.z)),
-              c.text)
+    EXPECT_EQ(WithUnsignedNaNs(ResultAt(c.in.operation, c.in.x, c.in.y, c.in.z)), c.text)
         << "operation " << c.in.operation << ", X = " << c.in.x.re << " + j" << c.in.x.im;
   }
 }
@@ -113,7 +111,7 @@ const ResultCase kWideRange[] = {
 
 TEST(ComplexResult, SquaresAndProductsBeyondTheRangeOfDoublesGiveTheTrueResult) {
   for (const auto& c : kWideRange) {
-    EXPECT_EQ(ComputeComplexResult(c.in.operation, c.in.x, c.in.y, c.in.z), c.text)
+    EXPECT_EQ(ResultAt(c.in.operation, c.in.x, c.in.y, c.in.z), c.text)
         << "operation " << c.in.operation << ", X = " << c.in.x.re << " + j" << c.in.x.im;
   }
 }
@@ -204,7 +202,7 @@ TEST(ComplexResult, EveryShownDigitIsTrueOverTheWholeRangeOfDoubles) {
       continue;
     if (!WellConditioned(operation, x, y))
       continue;
-    const std::string text = ComputeComplexResult(operation, x, y, {});
+    const std::string text = ResultAt(operation, x, y, {});
     const std::vector<double> shown = PrintedNumbers(text);
     std::vector<long double> truth = TrueNumbers(operation, x, y);
     if (truth.size() > 1 && text.find("- j") != std::string::npos)
@@ -261,7 +259,7 @@ TEST(ComplexResult, OrdinaryOperandsGiveThePlainFormulasResults) {
     const Complex small_x{std::fmod(x.re, 700.0), x.im};  // exp's argument stays finite
     const Complex operand = operation == 4 ? small_x : x;
     const std::vector<double> plain = PlainNumbers(operation, operand, y);
-    const std::string text = ComputeComplexResult(operation, operand, y, {});
+    const std::string text = ResultAt(operation, operand, y, {});
     std::string expected;
     for (size_t i = 0; i < plain.size(); ++i) {
       const bool minus_form = i == 1 && text.find("- j") != std::string::npos;
@@ -279,10 +277,10 @@ TEST(ComplexResult, EachOperationReadsOnlyTheNumbersItUses) {
   const Complex y{0.5, 3}, other_y{-7, 0.25};
   const Complex z{2, 2}, other_z{-3, 9};
   for (int operation = 0; operation < kComplexOperationCount; ++operation) {
-    const std::string base = ComputeComplexResult(operation, x, y, z);
-    EXPECT_EQ(ComputeComplexResult(operation, x, other_y, z) != base, operation >= 7)
+    const std::string base = ResultAt(operation, x, y, z);
+    EXPECT_EQ(ResultAt(operation, x, other_y, z) != base, operation >= 7)
         << "operation " << operation << " and Y";
-    EXPECT_EQ(ComputeComplexResult(operation, x, y, other_z) != base, operation == 10)
+    EXPECT_EQ(ResultAt(operation, x, y, other_z) != base, operation == 10)
         << "operation " << operation << " and Z";
   }
 }

@@ -9,6 +9,7 @@
 
 #include "poly/cubic.h"
 #include "poly/poly_effects.h"
+#include "poly/polynomial.h"
 #include "poly/quadratic.h"
 #include "poly/quartic.h"
 
@@ -22,15 +23,6 @@ inline std::vector<std::string> Boxes(const std::string& list) {
   for (std::string word; words >> word;)
     boxes.push_back(word == "_" ? "" : word);
   return boxes;
-}
-
-// The solver of the degree that the number of boxes gives.
-inline PolyEffects Calculate(const std::vector<std::string>& b) {
-  if (b.size() == 3)
-    return CalculateQuadratic(b[0], b[1], b[2]);
-  if (b.size() == 4)
-    return CalculateCubic(b[0], b[1], b[2], b[3]);
-  return CalculateQuartic(b[0], b[1], b[2], b[3], b[4]);
 }
 
 inline std::string RightAligned(const std::string& number, size_t width) {
@@ -102,14 +94,24 @@ struct SolverCase {
 inline void ExpectEffects(const std::vector<SolverCase>& cases) {
   for (const SolverCase& c : cases) {
     CubicWork.x1 = CubicWork.x2 = CubicWork.x3 = {7.0, 7.0};
-    EXPECT_EQ(WithoutValues(Calculate(Boxes(c.boxes))), c.effects) << c.boxes;
+    EXPECT_EQ(WithoutValues(CalculatePolynomial(Boxes(c.boxes))), c.effects) << c.boxes;
   }
 }
 
 // Failure reports show an effect's line breaks as \r and \n.
 inline void PrintTo(const PolyEffect& effect, std::ostream* out) {
-  const char* kinds[] = {"Message", "ShowRoots", "WriteBack"};
-  *out << kinds[static_cast<int>(effect.kind)] << " \"";
+  switch (effect.kind) {
+    case PolyEffect::Kind::Message:
+      *out << "Message";
+      break;
+    case PolyEffect::Kind::ShowRoots:
+      *out << "ShowRoots";
+      break;
+    case PolyEffect::Kind::WriteBack:
+      *out << "WriteBack";
+      break;
+  }
+  *out << " \"";
   for (char c : effect.text)
     *out << (c == '\r' ? "\\r" : c == '\n' ? "\\n" : std::string(1, c));
   *out << '"';

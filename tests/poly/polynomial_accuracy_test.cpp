@@ -192,7 +192,7 @@ TEST_P(PolynomialAccuracy, ShowsEveryRootInAllPrintedDigitsWithoutMessages) {
     for (double c : coefficients)
       boxes.push_back(ResultText("%.17g", c));
     // The quadratic's write-backs follow its roots.
-    const PolyEffects effects = Calculate(boxes);
+    const PolyEffects effects = CalculatePolynomial(boxes);
     bool right = !effects.empty() && effects[0].kind == PolyEffect::Kind::ShowRoots;
     for (const PolyEffect& effect : effects)
       right = right && effect.kind != PolyEffect::Kind::Message &&

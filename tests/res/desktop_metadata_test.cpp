@@ -16,6 +16,7 @@
 #include <QStringList>
 #include <QXmlStreamReader>
 
+#include "quillet_version.h"
 #include "res/resource_ids.h"
 #include "res/resource_lookup.h"
 
@@ -43,7 +44,8 @@ struct Metainfo {
 };
 
 Metainfo ReadMetainfo() {
-  QFile file(kDesktopFolder + kAppId + ".metainfo.xml");
+  // The listing as the build makes it, with the project's version in its release.
+  QFile file(QStringLiteral(QUILLET_METAINFO));
   EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << file.fileName().toStdString();
   Metainfo metainfo;
   QXmlStreamReader xml(&file);

@@ -10,15 +10,9 @@
 
 #include "tests/common/printed_numbers.h"
 
-namespace {
+#include "tests/support/unsigned_nans.h"
 
-// 0/0 carries the processor's default NaN, whose sign differs between machines; the texts
-// below are compared with every "-nan" blanked to " nan" (the field width stays).
-std::string WithUnsignedNaNs(std::string text) {
-  for (size_t at = text.find("-nan"); at != std::string::npos; at = text.find("-nan", at))
-    text[at] = ' ';
-  return text;
-}
+namespace {
 
 using enum VectorOperation;
 
