@@ -1,6 +1,8 @@
 // Evaluation order is part of the contract: every expression below keeps the grouping and the
-// order of its terms exactly as written (squares through pow, parts through plain products),
-// so that each printed digit comes out the same on every machine.
+// order of its terms exactly as written, so that each printed digit comes out the same on
+// every machine. Squares and products go through WideNumber, which gives the plain formula's
+// own bits (squares through pow, parts through plain products) wherever that formula stays in
+// the range of doubles.
 #include "complex/complex_ops.h"
 
 #include <cmath>
