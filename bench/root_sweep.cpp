@@ -61,26 +61,6 @@ bool AllRight(const std::vector<std::string>& texts, const std::vector<Reference
   return !texts.empty();
 }
 
-std::vector<std::string> OriginalTexts(const std::vector<double>& c) {
-  std::vector<std::string> texts;
-  if (c.size() == 4) {
-    const double coefficients[4] = {c[0], c[1], c[2], c[3]};
-    Complex roots[3];
-    OriginalCubicRoots(coefficients, roots);
-    CleanUpRoots(roots);
-    texts.push_back(CubicRootsText(roots));
-  } else if (c.size() == 5) {
-    const double coefficients[5] = {c[0], c[1], c[2], c[3], c[4]};
-    Complex roots[2][4];
-    const int count = OriginalQuarticRoots(coefficients, roots);
-    for (int k = 0; k < count; ++k) {
-      CleanUpRoots(roots[k]);
-      texts.push_back(QuarticRootsText(roots[k], LeadingBlank::No));
-    }
-  }
-  return texts;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {

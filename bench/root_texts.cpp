@@ -3,13 +3,13 @@
 //   root_texts corpus N   the coefficient boxes of N cases of each class
 //   root_texts shown N    the Roots box texts of each case, escaped, "|" between two texts;
 //                         "refused" where only a message is shown, "message ..." before them
-// It uses the solvers' public calls only, so that it builds on earlier versions too.
+// It uses the solvers' public call only, so that it builds on earlier versions too.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 
-#include "tests/poly/expected_effects.h"
+#include "poly/polynomial.h"
 #include "tests/poly/root_corpora.h"
 
 namespace {
@@ -40,7 +40,7 @@ int main(int argc, char** argv) {
         for (double coefficient : c.coefficients)
           line += ResultText(" %.17g", coefficient);
       } else {
-        const PolyEffects effects = Calculate(c.boxes);
+        const PolyEffects effects = CalculatePolynomial(c.boxes);
         line += ' ';
         bool any_roots = false;
         for (const PolyEffect& effect : effects) {

@@ -18,6 +18,7 @@
 #include "common/result_text.h"
 #include "tests/poly/expected_effects.h"
 #include "tests/poly/printed_roots.h"
+#include "tests/support/random_draw.h"
 
 namespace {
 
@@ -26,22 +27,14 @@ using Root = std::complex<double>;
 constexpr int kCasesPerDegree = 4000;
 constexpr double kMinPart = 0.02, kMaxPart = 50.0;
 
-// Uniform numbers from mt19937's 32-bit output by our own mapping, so that the cases are the
-// same with every standard library.
-class Draw {
+// The draws of this test: parts of both signs, some of them zero, and the spacing of close roots.
+class PartDraw : public Draw {
  public:
-  explicit Draw(uint32_t seed) : engine_(seed) {}
-  double Unit() { return (engine_() + 0.5) / 4294967296.0; }
-  bool Chance(double p) { return Unit() < p; }
-  double Sign() { return Chance(0.5) ? -1.0 : 1.0; }
-  double LogUniform(double lo, double hi) { return lo * std::pow(hi / lo, Unit()); }
+  using Draw::Draw;
   double Magnitude() { return LogUniform(kMinPart, kMaxPart); }
   double Part() { return Chance(0.2) ? 0.0 : Sign() * Magnitude(); }
   // The minimum spacing next to `at`, times 1 to 3.
   double Spacing(double at) { return 1e-3 * std::max(1.0, std::fabs(at)) * (1 + 2 * Unit()); }
-
- private:
-  std::mt19937 engine_;
 };
 
 struct Polynomial {
@@ -54,7 +47,7 @@ struct Polynomial {
   }
 };
 
-Polynomial DrawPolynomial(Draw& draw, int degree) {
+Polynomial DrawPolynomial(PartDraw& draw, int degree) {
   Polynomial poly{draw.Sign() * draw.LogUniform(0.1, 10.0), {}};
   auto& roots = poly.roots;
   const auto left = [&] { return degree - static_cast<int>(roots.size()); };
@@ -181,7 +174,7 @@ bool ShowsTheRoots(const std::string& text, const Polynomial& poly,
 class PolynomialAccuracy : public testing::TestWithParam<int> {};
 
 TEST_P(PolynomialAccuracy, ShowsEveryRootInAllPrintedDigitsWithoutMessages) {
-  Draw draw(20240 + GetParam());
+  PartDraw draw(20240 + GetParam());
   for (int n = 0, failures = 0; n < kCasesPerDegree && failures < 5; ++n) {
     Polynomial poly;
     do

@@ -52,30 +52,6 @@ constexpr int kReportedFailures = 5;
   return ::testing::AssertionSuccess();
 }
 
-// The texts that the original, unmended formula shows, for a cubic or a quartic that takes
-// its general routes; empty where it shows something else first.
-std::vector<std::string> OriginalTexts(const RootCase& c) {
-  std::vector<std::string> texts;
-  if (c.coefficients.size() == 4) {
-    const double coefficients[4] = {c.coefficients[0], c.coefficients[1], c.coefficients[2],
-                                    c.coefficients[3]};
-    Complex roots[3];
-    OriginalCubicRoots(coefficients, roots);
-    CleanUpRoots(roots);
-    texts.push_back(CubicRootsText(roots));
-  } else if (c.coefficients.size() == 5) {
-    const double coefficients[5] = {c.coefficients[0], c.coefficients[1], c.coefficients[2],
-                                    c.coefficients[3], c.coefficients[4]};
-    Complex roots[2][4];
-    const int count = OriginalQuarticRoots(coefficients, roots);
-    for (int k = 0; k < count; ++k) {
-      CleanUpRoots(roots[k]);
-      texts.push_back(QuarticRootsText(roots[k], LeadingBlank::No));
-    }
-  }
-  return texts;
-}
-
 std::vector<std::string> ShownTexts(const PolyEffects& effects) {
   std::vector<std::string> texts;
   for (const PolyEffect& effect : effects)
@@ -114,7 +90,7 @@ TEST_P(RandomizedRoots, PrintEveryDigitRightWithAProvenDiscInTheOriginalsOrder) 
       right = right && assertion && (!determined || ShowsTrueRoots(ReadRoots(effect.text), truth));
     }
     // Wherever the original printed every digit right, its texts come out unchanged.
-    const std::vector<std::string> original = OriginalTexts(c);
+    const std::vector<std::string> original = OriginalTexts(c.coefficients);
     if (determined && !original.empty() && effects[0].text[0] != ' ') {
       bool all_right = true;
       for (const std::string& text : original)

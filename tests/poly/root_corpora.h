@@ -3,9 +3,8 @@
 // Random polynomials of the hard classes, and the judgement of shown roots against the
 // reference roots: every printed part must be the true part rounded to five significant
 // digits, except that a true part within 1e-9 (relative) of a rounding midpoint may round
-// either way and a part below the zero threshold may show as 0. The draws use mt19937's
-// 32-bit output with our own mapping, so that the cases are the same with every standard
-// library.
+// either way and a part below the zero threshold may show as 0. The draws are the same with
+// every standard library (Draw).
 
 #include <algorithm>
 #include <cmath>
@@ -16,8 +15,12 @@
 #include <vector>
 
 #include "common/result_text.h"
+#include "poly/cubic.h"
+#include "poly/quartic.h"
+#include "poly/roots_text.h"
 #include "tests/poly/printed_roots.h"
 #include "tests/poly/root_oracle.h"
+#include "tests/support/random_draw.h"
 
 enum class RootClass {
   Cluster1e2,         // four roots within 1e-2 of their size of each other
@@ -48,19 +51,6 @@ inline const char* ClassName(RootClass c) {
   }
   return "";
 }
-
-class Draw {
- public:
-  explicit Draw(uint32_t seed) : engine_(seed) {}
-  double Unit() { return (engine_() + 0.5) / 4294967296.0; }
-  bool Chance(double p) { return Unit() < p; }
-  double Sign() { return Chance(0.5) ? -1.0 : 1.0; }
-  double LogUniform(double lo, double hi) { return lo * std::pow(hi / lo, Unit()); }
-  int Below(int n) { return static_cast<int>(Unit() * n); }
-
- private:
-  std::mt19937 engine_;
-};
 
 struct RootCase {
   std::vector<std::string> boxes;    // as typed
@@ -202,4 +192,27 @@ inline bool ShowsTrueRoots(const std::vector<std::complex<double>>& shown,
       return true;
   } while (std::next_permutation(order.begin(), order.end()));
   return false;
+}
+
+// The texts that the original, unmended formula shows for the cubic or quartic with these
+// coefficients (highest power first), when it takes its general routes; empty for any other
+// degree.
+inline std::vector<std::string> OriginalTexts(const std::vector<double>& c) {
+  std::vector<std::string> texts;
+  if (c.size() == 4) {
+    const double coefficients[4] = {c[0], c[1], c[2], c[3]};
+    Complex roots[3];
+    OriginalCubicRoots(coefficients, roots);
+    CleanUpRoots(roots);
+    texts.push_back(CubicRootsText(roots));
+  } else if (c.size() == 5) {
+    const double coefficients[5] = {c[0], c[1], c[2], c[3], c[4]};
+    Complex roots[2][4];
+    const int count = OriginalQuarticRoots(coefficients, roots);
+    for (int k = 0; k < count; ++k) {
+      CleanUpRoots(roots[k]);
+      texts.push_back(QuarticRootsText(roots[k], LeadingBlank::No));
+    }
+  }
+  return texts;
 }
