@@ -37,9 +37,9 @@ BASH_CASES = [("quillet-calc roots 1 -", set())]
 BASH_DRIVER = r'''
 source "$1"
 shift
-spec=$(complete -p quillet-calc) || exit 1
-[[ $spec == *' -F '* ]] || { echo "no completion function: $spec" >&2; exit 1; }
-function=${spec#* -F }
+registration=$(complete -p quillet-calc) || exit 1
+[[ $registration == *' -F '* ]] || { echo "no completion function: $registration" >&2; exit 1; }
+function=${registration#* -F }
 function=${function%% *}
 for line; do
   read -ra COMP_WORDS <<<"$line"
