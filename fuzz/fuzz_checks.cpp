@@ -81,8 +81,10 @@ std::optional<std::vector<ShownRoot>> ReadRoots(std::string_view text, int count
   std::vector<ShownRoot> roots;
   size_t at = 0;
   for (int k = 1; k <= count; ++k) {
-    const std::string lower = "x" + std::to_string(k) + " = ";
-    const std::string upper = "X" + std::to_string(k) + " = ";
+    // Built by appending: GCC 12 at -O3 warns falsely (-Wrestrict) on "x" + std::to_string(k).
+    const std::string label_tail = std::to_string(k) + " = ";
+    const std::string lower = std::string(1, 'x').append(label_tail);
+    const std::string upper = std::string(1, 'X').append(label_tail);
     const size_t label = std::min(text.find(lower, at), text.find(upper, at));
     if (label == std::string_view::npos)
       return std::nullopt;
