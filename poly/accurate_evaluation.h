@@ -2,49 +2,93 @@
 
 #include <cmath>
 #include <complex>
+#include <limits>
 #include <span>
 
 // A real polynomial of degree 1 to 4, its coefficients indexed by power: c[k] goes with x^k.
+// The refinement works in doubles; where no power of two brings every root of a polynomial
+// into the range of doubles, it works in long double, whose exponent range holds every root
+// of a polynomial with double coefficients (see RefineRoots).
 inline constexpr int kMaxDegree = 4;
-struct Polynomial {
+template <typename Real>
+struct BasicPolynomial {
   int degree = 0;
-  double c[kMaxDegree + 1] = {};
+  Real c[kMaxDegree + 1] = {};
 };
+using Polynomial = BasicPolynomial<double>;
+using WidePolynomial = BasicPolynomial<long double>;
+
+static_assert(std::numeric_limits<long double>::max_exponent >= 16384,
+              "the refinement of roots beyond the range of doubles needs an extended long double");
 
 // The polynomial of coefficients given from the highest power down, as the boxes hold them.
 Polynomial FromHighestFirst(std::span<const double> coefficients);
+// The same polynomial in long double, exactly.
+WidePolynomial Widened(const Polynomial& p);
 
 // A point of the refinement. The calculators' own Complex carries the roots in and out; the
 // refinement's arithmetic is std::complex's operators, whose products treat infinite and NaN
 // parts by C's rules (Annex G). Operators written out again for Complex would be a second copy
 // of them that differs there, so the refinement stays on std::complex.
 using Point = std::complex<double>;
+using WidePoint = std::complex<long double>;
 
-// |z| within two units of the last place, without hypot's cost where the squares stay in range.
-inline double Modulus(Point z) {
-  const double square = z.real() * z.real() + z.imag() * z.imag();
-  if ((square > 0x1p-1000 && square < 0x1p1000) || z == 0.0)
+// Half the distance from 1 to the next number of the type.
+template <typename Real>
+inline constexpr Real kUnitRoundoffOf = std::numeric_limits<Real>::epsilon() / 2;
+
+// 2^exponent, at compile time.
+template <typename Real>
+constexpr Real PowerOfTwo(int exponent) {
+  Real power = 1;
+  for (; exponent > 0; --exponent)
+    power *= 2;
+  for (; exponent < 0; ++exponent)
+    power /= 2;
+  return power;
+}
+
+// |z| within two units of the last place, without hypot's cost where the squares stay in range
+// (for doubles, between 2^-1000 and 2^1000).
+template <typename Real>
+inline Real Modulus(std::complex<Real> z) {
+  constexpr int kSafeExponent = std::numeric_limits<Real>::max_exponent - 24;
+  constexpr Real low = PowerOfTwo<Real>(-kSafeExponent);
+  constexpr Real high = PowerOfTwo<Real>(kSafeExponent);
+  const Real square = z.real() * z.real() + z.imag() * z.imag();
+  if ((square > low && square < high) || z == Real(0))
     return std::sqrt(square);
   return std::hypot(z.real(), z.imag());
 }
 
 // x / y written out, without the library's care for infinities (callers test the result).
-inline Point Quotient(Point x, Point y) {
-  const double norm = y.real() * y.real() + y.imag() * y.imag();
+template <typename Real>
+inline std::complex<Real> Quotient(std::complex<Real> x, std::complex<Real> y) {
+  const Real norm = y.real() * y.real() + y.imag() * y.imag();
   return {(x.real() * y.real() + x.imag() * y.imag()) / norm,
           (x.imag() * y.real() - x.real() * y.imag()) / norm};
 }
 
-// p(z) with the accuracy of twice the working precision, p'(z) in plain doubles, and bounds
+// p(z) with the accuracy of twice the working precision, p'(z) in plain arithmetic, and bounds
 // that provably cover the errors: the true p(z) lies within `bound` of `value`, the true
 // p'(z) within `slope_bound` of `slope`.
-struct Evaluation {
-  Point value;
-  Point slope;
-  double bound = 0.0;
-  double slope_bound = 0.0;
+template <typename Real>
+struct BasicEvaluation {
+  std::complex<Real> value;
+  std::complex<Real> slope;
+  Real bound = 0;
+  Real slope_bound = 0;
 };
+using Evaluation = BasicEvaluation<double>;
 Evaluation EvaluateAccurately(const Polynomial& p, Point z);
+BasicEvaluation<long double> EvaluateAccurately(const WidePolynomial& p, WidePoint z);
 
 // sum |c[k]| |z|^k, on which every rounding error of Horner's rule depends, rounded up.
-double HornerSize(const Polynomial& p, double modulus);
+template <typename Real>
+Real HornerSize(const BasicPolynomial<Real>& p, Real modulus) {
+  Real size = std::fabs(p.c[p.degree]);
+  for (int k = p.degree - 1; k >= 0; --k)
+    size = size * modulus + std::fabs(p.c[k]);
+  // Each of the 2n operations may round down by a relative u.
+  return size * (1 + 4 * p.degree * kUnitRoundoffOf<Real>);
+}

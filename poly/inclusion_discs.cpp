@@ -4,25 +4,25 @@
 
 namespace {
 
-constexpr double kUnitRoundoff = 0x1p-53;
-
 // The relative error of pow's n-th root, with room to spare.
 constexpr double kRootMargin = 1e-12;
 
-bool IsFinite(Point z) {
+template <typename Real>
+bool IsFinite(std::complex<Real> z) {
   return std::isfinite(z.real()) && std::isfinite(z.imag());
 }
 
-}  // namespace
-
-void InclusionDiscs(const Polynomial& p, std::span<const Point> z, std::span<InclusionDisc> discs) {
+template <typename Real>
+void Discs(const BasicPolynomial<Real>& p, std::span<const std::complex<Real>> z,
+           std::span<BasicInclusionDisc<Real>> discs) {
+  constexpr Real kUnitRoundoff = kUnitRoundoffOf<Real>;
   const int n = p.degree;
-  const double leading = std::fabs(p.c[n]);
+  const Real leading = std::fabs(p.c[n]);
   bool all_finite = true;
-  for (const Point& x : z)
+  for (const std::complex<Real>& x : z)
     all_finite = all_finite && IsFinite(x);
   for (size_t i = 0; i < z.size(); ++i) {
-    InclusionDisc& disc = discs[i];
+    BasicInclusionDisc<Real>& disc = discs[i];
     disc = {};
     if (!IsFinite(z[i]))
       continue;
@@ -31,12 +31,12 @@ void InclusionDiscs(const Polynomial& p, std::span<const Point> z, std::span<Inc
       disc.radius = discs[i - 1].radius;
       continue;
     }
-    const Evaluation e = EvaluateAccurately(p, z[i]);
+    const BasicEvaluation<Real> e = EvaluateAccurately(p, z[i]);
     // |p(z_i)| from above: the modulus rounds by two units at most, the evaluation by its bound.
-    const double value = Modulus(e.value) * (1 + 4 * kUnitRoundoff) + e.bound;
+    const Real value = Modulus(e.value) * (1 + 4 * kUnitRoundoff) + e.bound;
     // c[n] prod |z_i - z_j| from below: each difference, modulus and product rounds once.
     if (all_finite) {
-      double product = leading;
+      Real product = leading;
       for (size_t j = 0; j < z.size(); ++j)
         if (j != i)
           product *= Modulus(z[i] - z[j]);
@@ -44,11 +44,11 @@ void InclusionDiscs(const Polynomial& p, std::span<const Point> z, std::span<Inc
       if (product > 0)
         disc.weierstrass = n * (value / product) * (1 + 4 * kUnitRoundoff);
     }
-    const double slope = (Modulus(e.slope) * (1 - 4 * kUnitRoundoff) - e.slope_bound);
-    const double newton = slope > 0 ? n * (value / slope) * (1 + 4 * kUnitRoundoff) : HUGE_VAL;
+    const Real slope = (Modulus(e.slope) * (1 - 4 * kUnitRoundoff) - e.slope_bound);
+    const Real newton = slope > 0 ? n * (value / slope) * (1 + 4 * kUnitRoundoff) : HUGE_VAL;
     disc.radius = std::fmin(disc.weierstrass, newton);
     if (!std::isfinite(disc.radius))
-      disc.radius = std::pow(value / leading, 1.0 / n) * (1 + kRootMargin);
+      disc.radius = std::pow(value / leading, Real(1) / n) * (1 + kRootMargin);
   }
   for (size_t i = 0; i < z.size(); ++i) {
     bool isolated = std::isfinite(discs[i].weierstrass);
@@ -58,4 +58,15 @@ void InclusionDiscs(const Polynomial& p, std::span<const Point> z, std::span<Inc
                    discs[i].weierstrass + discs[j].weierstrass;
     discs[i].isolated = isolated;
   }
+}
+
+}  // namespace
+
+void InclusionDiscs(const Polynomial& p, std::span<const Point> z, std::span<InclusionDisc> discs) {
+  Discs(p, z, discs);
+}
+
+void InclusionDiscs(const WidePolynomial& p, std::span<const WidePoint> z,
+                    std::span<BasicInclusionDisc<long double>> discs) {
+  Discs(p, z, discs);
 }

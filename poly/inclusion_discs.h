@@ -6,13 +6,15 @@
 #include "poly/accurate_evaluation.h"
 
 // A disc around an approximate root that provably holds a true root of the polynomial.
-struct InclusionDisc {
-  double radius = HUGE_VAL;
+template <typename Real>
+struct BasicInclusionDisc {
+  Real radius = HUGE_VAL;
   // The Weierstrass radius n |W_i| alone (infinite where two approximations coincide).
-  double weierstrass = HUGE_VAL;
+  Real weierstrass = HUGE_VAL;
   // Whether the Weierstrass disc overlaps no other one, so that it holds exactly one root.
   bool isolated = false;
 };
+using InclusionDisc = BasicInclusionDisc<double>;
 
 // The discs of the n = p.degree approximations z of all the roots of p.
 //
@@ -27,3 +29,5 @@ struct InclusionDisc {
 // bounds the rounding of p(z) from above, and that of p'(z) and the distances from below.
 // Where an approximation is not finite, the others' Weierstrass discs do not apply.
 void InclusionDiscs(const Polynomial& p, std::span<const Point> z, std::span<InclusionDisc> discs);
+void InclusionDiscs(const WidePolynomial& p, std::span<const WidePoint> z,
+                    std::span<BasicInclusionDisc<long double>> discs);

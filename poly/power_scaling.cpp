@@ -89,9 +89,11 @@ ScaledPolynomial ScaleToRange(const Polynomial& p) {
                             static_cast<int>(std::lround(largest)),
                             static_cast<int>(std::lround(smallest))};
   scaled.shift = candidates[0];
+  scaled.fits = false;
   for (int shift : candidates) {
     if (Fits(p, heights, shift, largest)) {
       scaled.shift = shift;
+      scaled.fits = true;
       break;
     }
   }
@@ -107,7 +109,8 @@ double TimesPowerOfTwo(double x, int exponent) {
   return x * std::bit_cast<double>(static_cast<uint64_t>(exponent + 1023) << 52);
 }
 
-void NewtonPolygonStarts(const Polynomial& p, std::span<Point> starts) {
+template <typename Real>
+void NewtonPolygonStarts(const Polynomial& p, std::span<std::complex<Real>> starts) {
   int corners[kMaxDegree + 1];
   double heights[kMaxDegree + 1];
   const int count = UpperHull(p, corners, heights);
@@ -117,12 +120,15 @@ void NewtonPolygonStarts(const Polynomial& p, std::span<Point> starts) {
   size_t next = 0;
   for (int edge = 0; edge + 1 < count; ++edge) {
     const int i = corners[edge], j = corners[edge + 1];
-    const double radius = std::exp2(EdgeRadius(heights, i, j));
+    const Real radius = std::exp2(static_cast<Real>(EdgeRadius(heights, i, j)));
     for (int m = 0; m < j - i; ++m)
-      starts[next++] = std::polar(radius, offset + 2 * std::numbers::pi * m / (j - i));
+      starts[next++] =
+          std::polar(radius, static_cast<Real>(offset + 2 * std::numbers::pi * m / (j - i)));
     offset += 1.3;
   }
 }
+template void NewtonPolygonStarts(const Polynomial& p, std::span<Point> starts);
+template void NewtonPolygonStarts(const Polynomial& p, std::span<WidePoint> starts);
 
 int ScaleCoefficients(std::span<double> coefficients) {
   const ScaledPolynomial scaled = ScaleToRange(FromHighestFirst(coefficients));

@@ -9,11 +9,15 @@
 struct ScaledPolynomial {
   Polynomial p;  // in y
   int shift = 0;
+  // Whether the scaled polynomial keeps every coefficient's bits and its terms at the largest
+  // root far from overflow. Roots that lie more than about 2^1000 apart fit no single shift.
+  bool fits = true;
 };
 
 // The shift centres the range of root moduli that the Newton polygon of the coefficients
 // gives; the largest coefficient of the scaled polynomial lies near 1. A polynomial with
-// c[0] = 0 is scaled like one without its zero roots.
+// c[0] = 0 is scaled like one without its zero roots. Where no shift fits, the one that
+// centres the range is taken.
 ScaledPolynomial ScaleToRange(const Polynomial& p);
 
 // x * 2^exponent: a multiplication where 2^exponent is a normal double, as exact as ldexp and
@@ -31,7 +35,9 @@ inline Point FromScaled(Point y, int shift) {
 // |c[k]|: each edge from power i to power j of its upper hull puts j - i points on the circle of
 // radius (|c[i]| / |c[j]|)^(1/(j - i)), so that roots of very different sizes each start near
 // their own size. With roots of one size this is the classic starting circle.
-void NewtonPolygonStarts(const Polynomial& p, std::span<Point> starts);
+// The starts are doubles, or long doubles where the circles lie beyond the range of doubles.
+template <typename Real>
+void NewtonPolygonStarts(const Polynomial& p, std::span<std::complex<Real>> starts);
 
 // Scales the coefficients of a polynomial given from the highest power down, as ScaleToRange
 // does, in place; returns the shift.

@@ -8,7 +8,6 @@
 #include "common/field_number.h"
 #include "common/result_text.h"
 #include "poly/double_double.h"
-#include "poly/power_scaling.h"
 #include "poly/shown_roots.h"
 
 namespace {
@@ -20,26 +19,30 @@ constexpr double kCancelledDiscriminant = 0x1p-10;
 constexpr double kSubnormalReach = 0x1p-969;
 
 // x1 and x2 as printed: two real roots, or the pair re + j im and re - j im.
+template <typename Real>
 struct QuadraticRoots {
   bool complex = false;
-  double x1 = 0.0, x2 = 0.0;  // or re and im
+  Real x1 = 0, x2 = 0;  // or re and im
 };
 
 // b^2 - 4ac, formed again from the exact products when the formula's value has cancelled:
 // b^2 and 4ac are then within a factor of two, so the difference of their leading parts is
 // exact, and what is left is the difference of their rounding errors.
-double Discriminant(double a, double b, double c) {
-  const double discriminant = std::pow(b, 2.0) - 4 * a * c;
+template <typename Real>
+Real Discriminant(Real a, Real b, Real c) {
+  const Real discriminant = std::pow(b, 2.0) - 4 * a * c;
   if (!(std::fabs(discriminant) < kCancelledDiscriminant * std::pow(b, 2.0)))
     return discriminant;
-  const DoubleDouble square = TwoProduct(b, b);
-  const DoubleDouble product = TwoProduct(4 * a, c);
+  const ExactPair<Real> square = TwoProduct(b, b);
+  const ExactPair<Real> product = TwoProduct(4 * a, c);
   return (square.hi - product.hi) + (square.lo - product.lo);
 }
 
-QuadraticRoots SolveQuadratic(double a, double b, double c) {
-  const double discriminant = Discriminant(a, b, c);
-  QuadraticRoots roots;
+// The formula in doubles, or in long double where the doubles' range does not hold it.
+template <typename Real>
+QuadraticRoots<Real> SolveQuadratic(Real a, Real b, Real c) {
+  const Real discriminant = Discriminant(a, b, c);
+  QuadraticRoots<Real> roots;
   if (discriminant < 0) {
     roots.complex = true;
     roots.x1 = -b / (2 * a);
@@ -64,7 +67,7 @@ QuadraticRoots SolveQuadratic(double a, double b, double c) {
 
 // Whether the formula's intermediate values left the range of doubles: a result that is not
 // finite, or products so small that they reach the subnormal numbers.
-bool OutOfRange(double a, double b, double c, const QuadraticRoots& roots) {
+bool OutOfRange(double a, double b, double c, const QuadraticRoots<double>& roots) {
   const double largest_product = std::fmax(std::pow(b, 2.0), std::fabs(4 * a * c));
   return !std::isfinite(roots.x1) || !std::isfinite(roots.x2) ||
          (largest_product < kSubnormalReach && (b != 0 || c != 0));
@@ -81,16 +84,15 @@ PolyEffects CalculateQuadratic(std::string_view a_text, std::string_view b_text,
   PolyEffects effects;
   // Only an exact zero is rejected: the quadratic has no tolerance.
   if (std::fabs(a) > 0) {
-    QuadraticRoots roots = SolveQuadratic(a, b, c);
+    QuadraticRoots<double> roots = SolveQuadratic(a, b, c);
     const double coefficients[3] = {a, b, c};
     if (OutOfRange(a, b, c, roots) && AllFinite(std::span(coefficients))) {
-      // The same formula on the quadratic scaled by powers of two, whose roots are this
-      // one's scaled alike; a root beyond the largest double stays infinite.
-      double scaled[3] = {a, b, c};
-      const int shift = ScaleCoefficients(scaled);
-      roots = SolveQuadratic(scaled[0], scaled[1], scaled[2]);
-      roots.x1 = std::ldexp(roots.x1, shift);
-      roots.x2 = std::ldexp(roots.x2, shift);
+      // The same formula in long double, whose exponent range holds b^2, 4ac and the roots
+      // of any double coefficients; each root then rounds to the nearest double, infinite
+      // beyond the largest one.
+      const QuadraticRoots<long double> wide =
+          SolveQuadratic<long double>(a, b, c);
+      roots = {wide.complex, static_cast<double>(wide.x1), static_cast<double>(wide.x2)};
     }
     std::string text;
     Complex shown[2];

@@ -15,6 +15,8 @@
 
 namespace {
 
+// The unit roundoff of the doubles that the roots are shown in; the refinement in long double
+// settles at it too, and its margins, wider than long double's own, stay sound there.
 constexpr double kUnitRoundoff = 0x1p-53;
 constexpr int kSweeps = 24;
 constexpr int kSweepsFromCircles = 80;
@@ -25,24 +27,40 @@ constexpr double kNearlyReal = 1e-3;
 // far below anything that a root of that size prints beside it or cleans up.
 constexpr double kNegligiblePart = 0x1p-90;
 
-bool IsFinite(Point x) {
+template <typename Real>
+bool IsFinite(std::complex<Real> x) {
   return std::isfinite(x.real()) && std::isfinite(x.imag());
 }
 
+template <typename Real>
+BasicPolynomial<Real> InPrecision(const Polynomial& p);
+template <>
+Polynomial InPrecision(const Polynomial& p) {
+  return p;
+}
+template <>
+WidePolynomial InPrecision(const Polynomial& p) {
+  return Widened(p);
+}
+
+// The iteration in doubles, or in long double for roots beyond the range of doubles.
+template <typename Real>
 class Aberth {
+  using Complex = std::complex<Real>;
+
  public:
-  Aberth(const Polynomial& p, std::span<Point> y) : p_(p), y_(y) {}
+  Aberth(const Polynomial& p, std::span<Complex> y) : hull_(p), p_(InPrecision<Real>(p)), y_(y) {}
 
   // Whether the approximations can lead to every root: finite, none at 0 (which is no root
   // here), none beyond the bound max(1, sum |c[k] / c[n]|) on every root's modulus, and no
   // two on one point unless p and p' both vanish there within rounding.
   bool CanReachEveryRoot() const {
-    double bound = 0.0;
+    Real bound = 0;
     for (int k = 0; k < p_.degree; ++k)
       bound += std::fabs(p_.c[k] / p_.c[p_.degree]);
     bound = std::fmax(1.0, bound) * (1 + 1e-9);
     for (size_t i = 0; i < y_.size(); ++i) {
-      if (!IsFinite(y_[i]) || y_[i] == 0.0 || Modulus(y_[i]) > bound)
+      if (!IsFinite(y_[i]) || y_[i] == Real(0) || Modulus(y_[i]) > bound)
         return false;
       // Each point that several approximations share is tested once, at its first repeat.
       size_t first = 0;
@@ -67,16 +85,16 @@ class Aberth {
       for (size_t i = 0; i < y_.size(); ++i) {
         if (settled_[i])
           continue;
-        const Evaluation e = EvaluateAccurately(p_, y_[i]);
+        const BasicEvaluation<Real> e = EvaluateAccurately(p_, y_[i]);
         if (!(Modulus(e.value) > e.bound)) {
           settled_[i] = true;
           continue;
         }
-        Point pull = 0.0;
+        Complex pull = 0;
         for (size_t j = 0; j < y_.size(); ++j)
           if (j != i && y_[j] != y_[i])
-            pull += Quotient(1.0, y_[i] - y_[j]);
-        const Point step = Quotient(e.value, e.slope - e.value * pull);
+            pull += Quotient(Complex(1), y_[i] - y_[j]);
+        const Complex step = Quotient(e.value, e.slope - e.value * pull);
         // A step within two units of the last place of each part changes nothing that a
         // double can hold; a part far below the modulus, such as the real part of a root
         // close to the imaginary axis, needs its own digits too.
@@ -97,7 +115,7 @@ class Aberth {
   }
 
   void StartFromCircles() {
-    NewtonPolygonStarts(p_, y_);
+    NewtonPolygonStarts(hull_, y_);
     for (bool& settled : settled_)
       settled = false;
   }
@@ -105,17 +123,17 @@ class Aberth {
   // An approximation whose disc crosses the real axis and, widened by twice its imaginary
   // part, still overlaps no other disc holds exactly one root, which its conjugate must then
   // equal: the root is real, and its imaginary part is rounding residue.
-  void MakeProvablyRealRootsReal(double negligible) {
+  void MakeProvablyRealRootsReal(Real negligible) {
     bool any = false;
-    for (const Point& y : y_)
+    for (const Complex& y : y_)
       any = any || (std::fabs(y.imag()) >= negligible && y.imag() != 0 &&
                     std::fabs(y.imag()) < kNearlyReal * std::fabs(y.real()));
     if (!any)
       return;
-    InclusionDisc discs[kMaxDegree];
+    BasicInclusionDisc<Real> discs[kMaxDegree];
     InclusionDiscs(p_, y_, discs);
     for (size_t i = 0; i < y_.size(); ++i) {
-      const double im = std::fabs(y_[i].imag());
+      const Real im = std::fabs(y_[i].imag());
       if (im == 0 || !(im <= discs[i].weierstrass))
         continue;
       bool alone = true;
@@ -129,18 +147,20 @@ class Aberth {
   }
 
  private:
-  static bool PartSettled(double step, double part, Point y) {
+  static bool PartSettled(Real step, Real part, Complex y) {
     return std::fabs(step) <= 2 * kUnitRoundoff * std::fabs(part) + kNegligiblePart * Modulus(y);
   }
 
   // p and p' both within their rounding error of zero at y.
-  bool IsMultipleRoot(Point y) const {
-    const Evaluation e = EvaluateAccurately(p_, y);
+  bool IsMultipleRoot(Complex y) const {
+    const BasicEvaluation<Real> e = EvaluateAccurately(p_, y);
     return !(Modulus(e.value) > e.bound) && !(Modulus(e.slope) > e.slope_bound);
   }
 
-  const Polynomial& p_;
-  std::span<Point> y_;
+  // The polynomial in doubles, whose Newton polygon places the starting circles.
+  const Polynomial& hull_;
+  const BasicPolynomial<Real> p_;
+  std::span<Complex> y_;
   bool settled_[kMaxDegree] = {};
 };
 
@@ -168,21 +188,39 @@ void RefineRoots(std::span<const double> coefficients, const ScaledPolynomial& s
   // Dividing by x^zeros drops the zero coefficients, of the scaled polynomial too, whose scale
   // they did not affect.
   ScaledPolynomial scaled{{}, scaled_full.shift};
-  scaled.p.degree = full.degree - zeros;
+  Polynomial reduced;
+  reduced.degree = scaled.p.degree = full.degree - zeros;
   if (scaled.p.degree == 0)
     return;
-  for (int k = 0; k <= scaled.p.degree; ++k)
+  for (int k = 0; k <= scaled.p.degree; ++k) {
     scaled.p.c[k] = scaled_full.p.c[k + zeros];
-  Point y[kMaxDegree];
+    reduced.c[k] = full.c[k + zeros];
+  }
   int index[kMaxDegree];
   int m = 0;
-  for (int i = 0; i < full.degree; ++i) {
-    if (!at_zero[i]) {
-      index[m] = i;
-      y[m++] = ToScaled({roots[i].re, roots[i].im}, scaled.shift);
-    }
+  for (int i = 0; i < full.degree; ++i)
+    if (!at_zero[i])
+      index[m++] = i;
+  if (!scaled_full.fits) {
+    // The roots lie too far apart for any one power of two to bring them all into the range
+    // of doubles. Long double's exponent range holds every root of a polynomial with double
+    // coefficients and every term of it there, so the iteration runs unscaled in long double,
+    // from the circles of the Newton polygon: the closed forms' approximations of such roots
+    // are lost to overflow and underflow. Each root then rounds to the nearest double, which
+    // is infinite beyond the largest one and zero or subnormal below the smallest.
+    WidePoint y[kMaxDegree];
+    Aberth<long double> aberth(reduced, std::span(y, m));
+    aberth.StartFromCircles();
+    aberth.Sweep(kSweepsFromCircles);
+    aberth.MakeProvablyRealRootsReal(negligible);
+    for (int k = 0; k < m; ++k)
+      roots[index[k]] = {static_cast<double>(y[k].real()), static_cast<double>(y[k].imag())};
+    return;
   }
-  Aberth aberth(scaled.p, std::span(y, m));
+  Point y[kMaxDegree];
+  for (int k = 0; k < m; ++k)
+    y[k] = ToScaled({roots[index[k]].re, roots[index[k]].im}, scaled.shift);
+  Aberth<double> aberth(scaled.p, std::span(y, m));
   if (!aberth.CanReachEveryRoot() || !aberth.Sweep(kSweeps)) {
     aberth.StartFromCircles();
     aberth.Sweep(kSweepsFromCircles);

@@ -10,6 +10,7 @@
 // place. Approximations that are already right to the last bit or two stay exactly as they
 // are, so the closed forms' results stand wherever they were right. An imaginary part that
 // rounding left on a provably real root is set to zero, unless it is below `negligible`
-// (which the caller cleans up anyway). `scaled` is the polynomial as ScaleToRange scales it.
+// (which the caller cleans up anyway). `scaled` is the polynomial as ScaleToRange scales it;
+// where no scale fits, the roots are found afresh in long double and rounded to doubles.
 void RefineRoots(std::span<const double> coefficients, const ScaledPolynomial& scaled,
                  std::span<Complex> roots, double negligible);

@@ -17,6 +17,27 @@ bool AllFinite(std::span<const double> coefficients) {
 
 namespace {
 
+// A disc's radius as a double, rounded up.
+double RoundedUp(long double radius) {
+  const double rounded = static_cast<double>(radius);
+  return rounded < radius ? std::nextafter(rounded, HUGE_VAL) : rounded;
+}
+
+// The discs of roots that no one scale brings into range, proven on the polynomial as stored
+// in long double, which holds all of its roots and terms.
+void ProveUnscaled(std::span<const double> coefficients, std::span<RootValue> values) {
+  const WidePolynomial p = Widened(FromHighestFirst(coefficients));
+  WidePoint z[kMaxDegree];
+  for (size_t i = 0; i < values.size(); ++i)
+    z[i] = {values[i].re, values[i].im};
+  BasicInclusionDisc<long double> discs[kMaxDegree];
+  InclusionDiscs(p, std::span(z, values.size()), discs);
+  for (size_t i = 0; i < values.size(); ++i) {
+    values[i].radius = RoundedUp(discs[i].radius);
+    values[i].isolated = discs[i].isolated;
+  }
+}
+
 // The discs are proven on the scaled polynomial, whose roots are those of the polynomial as
 // stored divided by a power of two.
 std::vector<RootValue> Proven(std::span<const double> coefficients, const ScaledPolynomial& scaled,
@@ -27,6 +48,10 @@ std::vector<RootValue> Proven(std::span<const double> coefficients, const Scaled
     values.push_back({root.re, root.im, HUGE_VAL, false});
   if (!AllFinite(coefficients))
     return values;
+  if (!scaled.fits) {
+    ProveUnscaled(coefficients, values);
+    return values;
+  }
   Point y[kMaxDegree];
   double moved[kMaxDegree];
   for (size_t i = 0; i < roots.size(); ++i) {
