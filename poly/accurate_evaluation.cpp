@@ -1,11 +1,11 @@
 // The compensated Horner scheme for a real polynomial at a complex point (Graillat and
-// Menissier-Morain): Horner's rule in the working precision, where each product and sum also yields its
-// exact rounding error; the errors go through Horner's rule of their own and correct the
-// result at the end. The value is as accurate as if computed with twice the working precision
-// and then rounded: |value - p(z)| <= 2u |p(z)| + 2 gamma(4n + 2)^2 sum |c[k]| |z|^k, with
-// u the unit roundoff (2^-53 for doubles) and gamma(m) = m u / (1 - m u), which the bound takes, plus a margin for
-// subnormal results. The slope, in plain arithmetic, errs by at most 4 n u sum k |c[k]| |z|^(k-1)
-// (Higham's bound for Horner's rule, doubled for complex products).
+// Menissier-Morain): Horner's rule in the working precision, where each product and sum also yields
+// its exact rounding error; the errors go through Horner's rule of their own and correct the result
+// at the end. The value is as accurate as if computed with twice the working precision and then
+// rounded: |value - p(z)| <= 2u |p(z)| + 2 gamma(4n + 2)^2 sum |c[k]| |z|^k, with u the unit
+// roundoff (2^-53 for doubles) and gamma(m) = m u / (1 - m u), which the bound takes, plus a margin
+// for subnormal results. The slope, in plain arithmetic, errs by at most 4 n u sum k |c[k]|
+// |z|^(k-1) (Higham's bound for Horner's rule, doubled for complex products).
 
 #include "poly/accurate_evaluation.h"
 
@@ -35,8 +35,8 @@ template <typename Real>
     const ExactPair<Real> real = TwoSum(re_x.hi, -im_y.hi), imag = TwoSum(re_y.hi, im_x.hi);
     const ExactPair<Real> shifted = TwoSum(real.hi, p.c[k]);
     r = {shifted.hi, imag.hi};
-    error = error * z +
-            Complex(re_x.lo - im_y.lo + real.lo + shifted.lo, re_y.lo + im_x.lo + imag.lo);
+    error =
+        error * z + Complex(re_x.lo - im_y.lo + real.lo + shifted.lo, re_y.lo + im_x.lo + imag.lo);
   }
   BasicEvaluation<Real> e;
   e.value = r + error;

@@ -48,25 +48,51 @@ constexpr Real PowerOfTwo(int exponent) {
   return power;
 }
 
-// |z| within two units of the last place, without hypot's cost where the squares stay in range
-// (for doubles, between 2^-1000 and 2^1000).
+// Whether a sum of squares lies well inside the range of its type (for doubles, between
+// 2^-1000 and 2^1000), so that it lost no digits to underflow and nothing overflowed.
+template <typename Real>
+inline bool SquareInRange(Real square) {
+  constexpr int kSafeExponent = std::numeric_limits<Real>::max_exponent - 24;
+  return square > PowerOfTwo<Real>(-kSafeExponent) && square < PowerOfTwo<Real>(kSafeExponent);
+}
+
+// |z| within two units of the last place, without hypot's cost where the squares stay in range.
 template <typename Real>
 inline Real Modulus(std::complex<Real> z) {
-  constexpr int kSafeExponent = std::numeric_limits<Real>::max_exponent - 24;
-  constexpr Real low = PowerOfTwo<Real>(-kSafeExponent);
-  constexpr Real high = PowerOfTwo<Real>(kSafeExponent);
   const Real square = z.real() * z.real() + z.imag() * z.imag();
-  if ((square > low && square < high) || z == Real(0))
+  if (SquareInRange(square) || z == Real(0))
     return std::sqrt(square);
   return std::hypot(z.real(), z.imag());
 }
 
-// x / y written out, without the library's care for infinities (callers test the result).
 template <typename Real>
-inline std::complex<Real> Quotient(std::complex<Real> x, std::complex<Real> y) {
+inline std::complex<Real> PlainQuotient(std::complex<Real> x, std::complex<Real> y) {
   const Real norm = y.real() * y.real() + y.imag() * y.imag();
   return {(x.real() * y.real() + x.imag() * y.imag()) / norm,
           (x.imag() * y.real() - x.real() * y.imag()) / norm};
+}
+
+// x / y written out, without the library's care for infinities (callers test the result).
+// Where |y|^2 or the products of x and y leave the range, x and y are first brought near 1 by
+// powers of two, which is exact, and the quotient taken back by their ratio.
+template <typename Real>
+inline std::complex<Real> Quotient(std::complex<Real> x, std::complex<Real> y) {
+  const auto finite = [](std::complex<Real> z) {
+    return std::isfinite(z.real()) && std::isfinite(z.imag());
+  };
+  const std::complex<Real> plain = PlainQuotient(x, y);
+  if ((SquareInRange(y.real() * y.real() + y.imag() * y.imag()) && finite(plain)) || y == Real(0) ||
+      !finite(x) || !finite(y))
+    return plain;
+  const auto exponent = [](std::complex<Real> z) {
+    return z == Real(0) ? 0 : std::ilogb(std::fmax(std::fabs(z.real()), std::fabs(z.imag())));
+  };
+  const int x_exponent = exponent(x), y_exponent = exponent(y);
+  const std::complex<Real> near_one = PlainQuotient(
+      std::complex<Real>(std::scalbn(x.real(), -x_exponent), std::scalbn(x.imag(), -x_exponent)),
+      std::complex<Real>(std::scalbn(y.real(), -y_exponent), std::scalbn(y.imag(), -y_exponent)));
+  return {std::scalbn(near_one.real(), x_exponent - y_exponent),
+          std::scalbn(near_one.imag(), x_exponent - y_exponent)};
 }
 
 // p(z) with the accuracy of twice the working precision, p'(z) in plain arithmetic, and bounds

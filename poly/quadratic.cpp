@@ -90,8 +90,7 @@ PolyEffects CalculateQuadratic(std::string_view a_text, std::string_view b_text,
       // The same formula in long double, whose exponent range holds b^2, 4ac and the roots
       // of any double coefficients; each root then rounds to the nearest double, infinite
       // beyond the largest one.
-      const QuadraticRoots<long double> wide =
-          SolveQuadratic<long double>(a, b, c);
+      const QuadraticRoots<long double> wide = SolveQuadratic<long double>(a, b, c);
       roots = {wide.complex, static_cast<double>(wide.x1), static_cast<double>(wide.x2)};
     }
     std::string text;

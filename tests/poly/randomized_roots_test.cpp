@@ -130,6 +130,12 @@ TEST(ReferenceRoots, ReportedCasesShowTheirTrueRoots) {
       {"1 -9.98899e79 -1.1008989e157 -1.010999e233 -1e307", {-1e77L, -1e76L, -1e74L, 1e80L}},
       {"160.78 0.0001 -7.5e307", {6.85e152L, -6.85e152L}},
       {"1e200 1e200 1e200", {}},
+      // Roots too far apart for any one power of two to bring them all into range.
+      {"1 1e308 -1e308 1e308 -1e308", {-1e308L, 1.0L, {0, 1}, {0, -1}}},
+      {"1e-7 1e300 1e-300 1 1", {-1e307L, -1e-100L, {5e-101L, 8.66e-101L}, {5e-101L, -8.66e-101L}}},
+      {"1 1e200 1e200 1e-200 1e-300", {-1e200L, -1.0L, {0, 1e-250L}, {0, -1e-250L}}},
+      {"1 1e300 1e-300 1", {-1e300L, {0, 1e-150L}, {0, -1e-150L}}},
+      {"1 -1e300 1e-300", {1e300L, 1e-600L}},
       // Coefficients within the zero threshold, or exactly at it.
       {"1 1.5e-8 -1e-20 1e-12", {}},
       {"1 1e-9 1e-9 1e-9", {}},
@@ -174,6 +180,8 @@ TEST(ReferenceRoots, ReportedCasesShowTheirTrueRoots) {
 TEST(ReferenceRoots, ReportedCasesLetterForLetter) {
   ExpectEffects({
       {"1e-320 1 1", {Shown(RealQuadratic("-1", "-inf"))}},
+      {"1 -1e300 1e-300", {Shown(RealQuadratic("1e+300", "0"))}},
+      {"1 1e308 -1e308 1e308 -1e308", {Shown(QuarticRoots("1 0; 0 1; 0 -1; -1e+308 0"))}},
       {"-1.04 0.462 9 -2 -5", {Shown(QuarticRoots("2.9618 0; 0.88819 0; -2.7383 0; -0.66741 0"))}},
       {"-5.9e-6 -6e5 -5.9e-6 -0.6 0",
        {Shown(QuarticRoots("0 0; 0 0.001; 0 -0.001; -1.0169e+11 0"))}},
@@ -203,7 +211,7 @@ INSTANTIATE_TEST_SUITE_P(Classes, RandomizedRoots,
                          testing::Values(RootClass::Cluster1e2, RootClass::Cluster1e3,
                                          RootClass::Cluster1e4, RootClass::MultipleRoots,
                                          RootClass::WideCoefficients, RootClass::WideRoots,
-                                         RootClass::ShortCoefficients),
+                                         RootClass::ShortCoefficients, RootClass::WholeRange),
                          [](const auto& info) {
                            std::string name = ClassName(info.param);
                            for (char& ch : name)

@@ -30,6 +30,7 @@ enum class RootClass {
   WideCoefficients,   // coefficients of magnitude 1e-12 to 1e12, typed to 12 digits
   WideRoots,          // roots whose moduli differ by up to twelve orders of magnitude
   ShortCoefficients,  // coefficients of 0.01 to 100 with three digits, as users type them
+  WholeRange,         // roots of 1e-300 to 1e300, often too far apart for one scale of doubles
 };
 
 inline const char* ClassName(RootClass c) {
@@ -48,6 +49,8 @@ inline const char* ClassName(RootClass c) {
       return "roots_12_orders_apart";
     case RootClass::ShortCoefficients:
       return "three_digit_coefficients";
+    case RootClass::WholeRange:
+      return "roots_1e-300_to_1e300";
   }
   return "";
 }
@@ -98,6 +101,25 @@ inline void AddRootsAround(Draw& draw, std::vector<LongRoot>& roots, size_t left
   }
 }
 
+// `degree` roots, real or in conjugate pairs, of moduli 10^-(orders / 2) to 10^(orders / 2).
+inline void AddRootsOfModuli(Draw& draw, std::vector<LongRoot>& roots, size_t degree,
+                             double orders) {
+  while (roots.size() < degree) {
+    const double modulus = std::pow(10.0, orders * draw.Unit() - orders / 2);
+    if (roots.size() + 2 <= degree && draw.Chance(0.4)) {
+      const double angle = 0.1 + 1.4 * draw.Unit();
+      roots.push_back(std::polar(modulus, angle));
+      roots.push_back(std::polar(modulus, -angle));
+    } else {
+      roots.push_back(draw.Sign() * modulus);
+    }
+  }
+}
+
+inline bool Within(long double x, long double smallest, long double largest) {
+  return std::fabs(x) >= smallest && std::fabs(x) <= largest;
+}
+
 inline RootCase DrawRootCase(RootClass root_class, Draw& draw) {
   const double leading = draw.Sign() * draw.LogUniform(0.1, 10.0);
   std::vector<LongRoot> roots;
@@ -134,19 +156,21 @@ inline RootCase DrawRootCase(RootClass root_class, Draw& draw) {
       result = Typed(c, wide ? "%.12g" : "%.3g");
       break;
     }
-    case RootClass::WideRoots: {
-      const size_t degree = 2 + draw.Below(3);
-      while (roots.size() < degree) {
-        const double modulus = std::pow(10.0, 12 * draw.Unit() - 6);
-        if (roots.size() + 2 <= degree && draw.Chance(0.4)) {
-          const double angle = 0.1 + 1.4 * draw.Unit();
-          roots.push_back(std::polar(modulus, angle));
-          roots.push_back(std::polar(modulus, -angle));
-        } else {
-          roots.push_back(draw.Sign() * modulus);
-        }
-      }
+    case RootClass::WideRoots:
+      AddRootsOfModuli(draw, roots, 2 + draw.Below(3), 12);
       result = Typed(Expanded(leading, roots), "%.17g");
+      break;
+    case RootClass::WholeRange: {
+      // Drawn again until every coefficient is an ordinary double.
+      const size_t degree = 2 + draw.Below(3);
+      std::vector<long double> c;
+      const auto in_range = [](long double x) { return x != 0 && Within(x, 1e-300L, 1e300L); };
+      do {
+        roots.clear();
+        AddRootsOfModuli(draw, roots, degree, 600);
+        c = Expanded(leading, roots);
+      } while (!std::all_of(c.begin(), c.end(), in_range));
+      result = Typed(c, "%.17g");
       break;
     }
   }
