@@ -6,14 +6,51 @@
 namespace {
 
 constexpr size_t kMaxRoots = 4;
+// Below this fraction of the sizes of the roots and positions at which two pairings differ,
+// their totals are equal.
+constexpr double kTie = 0x1p-40;
+
+bool IsFinite(Complex x) {
+  return std::isfinite(x.re) && std::isfinite(x.im);
+}
 
 // |re| + |im| of the difference: as good a nearness as the Euclidean one for telling roots
 // apart, and much cheaper over the 24 orders of four roots.
 double Distance(Complex x, Complex position) {
-  if (!std::isfinite(position.re) || !std::isfinite(position.im))
+  if (!IsFinite(position))
     return 0.0;
   const double d = std::fabs(x.re - position.re) + std::fabs(x.im - position.im);
   return std::isnan(d) ? HUGE_VAL : d;
+}
+
+// |re| + |im| of the finite parts, to which the rounding of a distance is relative.
+double Size(Complex x) {
+  double size = 0.0;
+  for (double part : {x.re, x.im})
+    if (std::isfinite(part))
+      size += std::fabs(part);
+  return size;
+}
+
+// Whether, of two equally short pairings, `order` is `best` with the two roots of a conjugate
+// pair swapped so that the upper one comes first, at positions of which the original filled
+// at least one: a tie between the two roots of a pair is then decided by the roots, not by the
+// rounding of the distances or by the order that the refinement left them in.
+bool PutsUpperRootFirst(std::span<const Complex> roots, std::span<const Complex> original,
+                        const size_t* order, const size_t* best, size_t n, double tie) {
+  size_t first = n, second = n;
+  for (size_t k = 0; k < n; ++k) {
+    if (order[k] == best[k])
+      continue;
+    if (second != n)
+      return false;
+    (first == n ? first : second) = k;
+  }
+  if (second == n || (!IsFinite(original[first]) && !IsFinite(original[second])))
+    return false;
+  const Complex upper = roots[order[first]], lower = roots[order[second]];
+  return upper.im > 0 && std::fabs(upper.re - lower.re) <= tie &&
+         std::fabs(upper.im + lower.im) <= tie;
 }
 
 }  // namespace
@@ -24,28 +61,48 @@ void PlaceAtOriginalPositions(std::span<Complex> roots, std::span<const Complex>
   for (size_t i = 0; i < n; ++i)
     for (size_t k = 0; k < n; ++k)
       distance[i][k] = Distance(roots[i], original[k]);
-  // When every root is nearest to its own position, the given order is the shortest pairing.
+  // Two pairings' totals are equal where they differ by less than what rounding may decide
+  // on the positions at which they differ.
+  const auto tolerance = [&](const size_t* order, const size_t* best) {
+    double size = 0.0;
+    for (size_t k = 0; k < n; ++k)
+      if (order[k] != best[k])
+        size += Size(roots[order[k]]) + Size(roots[best[k]]) + Size(original[k]);
+    return kTie * size;
+  };
+  // When every root is clearly nearest to its own position, the given order is the shortest
+  // pairing.
   bool each_nearest_its_own = true;
   for (size_t i = 0; i < n && each_nearest_its_own; ++i)
     for (size_t k = 0; k < n; ++k)
-      each_nearest_its_own = each_nearest_its_own && distance[i][i] <= distance[i][k];
+      each_nearest_its_own =
+          each_nearest_its_own &&
+          (k == i ||
+           distance[i][i] + kTie * (Size(roots[i]) + Size(original[i]) + Size(original[k])) <
+               distance[i][k]);
   if (each_nearest_its_own)
     return;
   // order[k] is the root placed at position k; permutations come in lexicographic order from
-  // the given one, and only a strictly shorter total replaces the best so far.
+  // the given one, and a later one replaces the best so far only if it is shorter, or equally
+  // short and puts the upper root of a conjugate pair first.
   size_t order[kMaxRoots], best[kMaxRoots];
   for (size_t k = 0; k < n; ++k)
     order[k] = best[k] = k;
-  double shortest = HUGE_VAL;
-  do {
+  double shortest = 0.0;
+  for (size_t k = 0; k < n; ++k)
+    shortest += distance[k][k];
+  while (std::next_permutation(order, order + n)) {
     double total = 0.0;
     for (size_t k = 0; k < n; ++k)
       total += distance[order[k]][k];
-    if (total < shortest) {
+    const double tie = tolerance(order, best);
+    const bool shorter = total + tie < shortest;
+    const bool as_short = !shorter && total <= shortest + tie;
+    if (shorter || (as_short && PutsUpperRootFirst(roots, original, order, best, n, tie))) {
       shortest = total;
       std::copy(order, order + n, best);
     }
-  } while (std::next_permutation(order, order + n));
+  }
   Complex placed[kMaxRoots];
   for (size_t k = 0; k < n; ++k)
     placed[k] = roots[best[k]];

@@ -189,22 +189,13 @@ TEST(ReferenceRoots, ReportedCasesLetterForLetter) {
   });
 }
 
-// Both special routes run on this cluster, and the Roots box ends with the second text. The
-// first text's conjugate pair stands at two positions of the original formula that are equally
-// near to both its roots, so which of the two comes first is not fixed; its roots are.
+// Both special routes run on this cluster, and the Roots box ends with the second text. In the
+// first text, both roots of the conjugate pair are equally near the one position that the
+// original formula filled, and the upper one takes it.
 TEST(ReferenceRoots, ReportedClusterShowsTheTrueRootsAndEndsWithTheSecondText) {
-  const PolyEffects effects =
-      WithoutValues(CalculatePolynomial(Boxes("1 -4.000001 6.000003 -4.000003 1.000001")));
-  ASSERT_EQ(effects.size(), 2u);
-  const auto sorted = [](std::vector<std::complex<double>> roots) {
-    std::sort(roots.begin(), roots.end(), [](auto a, auto b) {
-      return a.real() != b.real() ? a.real() < b.real() : a.imag() < b.imag();
-    });
-    return roots;
-  };
-  EXPECT_EQ(sorted(ReadRoots(effects[0].text)),
-            sorted(ReadRoots(QuarticRoots("1 -0.00012207; 1.0001 0; 0.99988 0; 1 0.00012207"))));
-  EXPECT_EQ(effects[1], Shown(QuarticRoots("1 0.00012207; 1 -0.00012207; 1.0001 0; 0.99988 0")));
+  ExpectEffects({{"1 -4.000001 6.000003 -4.000003 1.000001",
+                  {Shown(QuarticRoots("1 0.00012207; 1.0001 0; 0.99988 0; 1 -0.00012207")),
+                   Shown(QuarticRoots("1 0.00012207; 1 -0.00012207; 1.0001 0; 0.99988 0"))}}});
 }
 
 INSTANTIATE_TEST_SUITE_P(Classes, RandomizedRoots,
