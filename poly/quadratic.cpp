@@ -3,6 +3,7 @@
 
 #include "poly/quadratic.h"
 
+#include <cfloat>
 #include <cmath>
 
 #include "common/field_number.h"
@@ -66,11 +67,13 @@ QuadraticRoots<Real> SolveQuadratic(Real a, Real b, Real c) {
 }
 
 // Whether the formula's intermediate values left the range of doubles: a result that is not
-// finite, or products so small that they reach the subnormal numbers.
+// finite, products so small that they reach the subnormal numbers, or a product of the roots
+// c/a that does, from which the smaller root would keep only some of its digits.
 bool OutOfRange(double a, double b, double c, const QuadraticRoots<double>& roots) {
   const double largest_product = std::fmax(std::pow(b, 2.0), std::fabs(4 * a * c));
   return !std::isfinite(roots.x1) || !std::isfinite(roots.x2) ||
-         (largest_product < kSubnormalReach && (b != 0 || c != 0));
+         (largest_product < kSubnormalReach && (b != 0 || c != 0)) ||
+         (c != 0 && std::fabs(c / a) < DBL_MIN);
 }
 
 }  // namespace

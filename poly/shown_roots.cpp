@@ -1,6 +1,7 @@
 #include "poly/shown_roots.h"
 
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 
 #include "poly/cube_roots.h"
@@ -63,7 +64,11 @@ std::vector<RootValue> Proven(std::span<const double> coefficients, const Scaled
   InclusionDisc discs[kMaxDegree];
   InclusionDiscs(scaled.p, std::span(y, roots.size()), discs);
   for (size_t i = 0; i < roots.size(); ++i) {
-    values[i].radius = std::ldexp(discs[i].radius, scaled.shift) + 2 * moved[i];
+    // Scaling back is exact, short of a radius that sinks into the subnormal numbers.
+    double radius = std::ldexp(discs[i].radius, scaled.shift);
+    if (radius < DBL_MIN && discs[i].radius > 0)
+      radius = std::nextafter(radius, HUGE_VAL);
+    values[i].radius = radius + 2 * moved[i];
     // A root beyond the range of doubles (or one that scaling lost) proves nothing.
     if (std::isnan(values[i].radius))
       values[i].radius = HUGE_VAL;
