@@ -72,18 +72,27 @@ inline std::complex<Real> PlainQuotient(std::complex<Real> x, std::complex<Real>
           (x.imag() * y.real() - x.real() * y.imag()) / norm};
 }
 
+// Whether the parts of z lie between 2^-(e/2) and 2^(e/2) in size, e the exponent that
+// SquareInRange keeps to, or z is 0: products and squares of two such numbers neither overflow
+// nor lose digits to underflow.
+template <typename Real>
+inline bool PartsInRange(std::complex<Real> z) {
+  constexpr int kSafeExponent = (std::numeric_limits<Real>::max_exponent - 24) / 2;
+  const Real size = std::fmax(std::fabs(z.real()), std::fabs(z.imag()));
+  return (size > PowerOfTwo<Real>(-kSafeExponent) && size < PowerOfTwo<Real>(kSafeExponent)) ||
+         size == 0;
+}
+
 // x / y written out, without the library's care for infinities (callers test the result).
-// Where |y|^2 or the products of x and y leave the range, x and y are first brought near 1 by
-// powers of two, which is exact, and the quotient taken back by their ratio.
+// Where products of x and y or |y|^2 would leave the range, x and y are first brought near 1
+// by powers of two, which is exact, and the quotient taken back by their ratio.
 template <typename Real>
 inline std::complex<Real> Quotient(std::complex<Real> x, std::complex<Real> y) {
   const auto finite = [](std::complex<Real> z) {
     return std::isfinite(z.real()) && std::isfinite(z.imag());
   };
-  const std::complex<Real> plain = PlainQuotient(x, y);
-  if ((SquareInRange(y.real() * y.real() + y.imag() * y.imag()) && finite(plain)) || y == Real(0) ||
-      !finite(x) || !finite(y))
-    return plain;
+  if ((PartsInRange(x) && PartsInRange(y)) || y == Real(0) || !finite(x) || !finite(y))
+    return PlainQuotient(x, y);
   const auto exponent = [](std::complex<Real> z) {
     return z == Real(0) ? 0 : std::ilogb(std::fmax(std::fabs(z.real()), std::fabs(z.imag())));
   };

@@ -23,8 +23,9 @@ constexpr int kSweepsFromCircles = 80;
 // A real root's approximation whose imaginary part is below this fraction of its real part
 // is tested for being provably real.
 constexpr double kNearlyReal = 1e-3;
-// A part below this fraction of its root's modulus need not be refined any further: it lies
-// far below anything that a root of that size prints beside it or cleans up.
+// A part below this fraction of its root's modulus is not refined any further: it lies below
+// what twice the working precision resolves of a root of that size, so that what is left of
+// it is rounding residue, and it is shown as 0.
 constexpr double kNegligiblePart = 0x1p-90;
 
 template <typename Real>
@@ -112,6 +113,18 @@ class Aberth {
         return true;
     }
     return all_close;
+  }
+
+  // Sets the parts that are rounding residue to 0 (see kNegligiblePart).
+  void DropResidues() {
+    for (Complex& y : y_) {
+      const Real negligible = kNegligiblePart * Modulus(y);
+      // An exact zero keeps its sign, which some texts show.
+      if (y.real() != 0 && std::fabs(y.real()) < negligible)
+        y.real(0);
+      if (y.imag() != 0 && std::fabs(y.imag()) < negligible)
+        y.imag(0);
+    }
   }
 
   void StartFromCircles() {
@@ -212,6 +225,7 @@ void RefineRoots(std::span<const double> coefficients, const ScaledPolynomial& s
     Aberth<long double> aberth(reduced, std::span(y, m));
     aberth.StartFromCircles();
     aberth.Sweep(kSweepsFromCircles);
+    aberth.DropResidues();
     aberth.MakeProvablyRealRootsReal(negligible);
     for (int k = 0; k < m; ++k)
       roots[index[k]] = {static_cast<double>(y[k].real()), static_cast<double>(y[k].imag())};
@@ -225,6 +239,7 @@ void RefineRoots(std::span<const double> coefficients, const ScaledPolynomial& s
     aberth.StartFromCircles();
     aberth.Sweep(kSweepsFromCircles);
   }
+  aberth.DropResidues();
   aberth.MakeProvablyRealRootsReal(TimesPowerOfTwo(negligible, -scaled.shift));
   for (int k = 0; k < m; ++k) {
     const Point x = FromScaled(y[k], scaled.shift);
