@@ -72,6 +72,20 @@ inline std::complex<Real> PlainQuotient(std::complex<Real> x, std::complex<Real>
           (x.imag() * y.real() - x.real() * y.imag()) / norm};
 }
 
+// 1 / y, as Quotient(1, y) but cheaper: only |y|^2 can leave the range.
+template <typename Real>
+inline std::complex<Real> Reciprocal(std::complex<Real> y) {
+  const Real norm = y.real() * y.real() + y.imag() * y.imag();
+  if (SquareInRange(norm) || y == Real(0) || !std::isfinite(y.real()) || !std::isfinite(y.imag()))
+    return {y.real() / norm, -y.imag() / norm};
+  const int exponent = std::ilogb(std::fmax(std::fabs(y.real()), std::fabs(y.imag())));
+  const std::complex<Real> near_one(std::scalbn(y.real(), -exponent),
+                                    std::scalbn(y.imag(), -exponent));
+  const Real near_one_norm = near_one.real() * near_one.real() + near_one.imag() * near_one.imag();
+  return {std::scalbn(near_one.real() / near_one_norm, -exponent),
+          std::scalbn(-near_one.imag() / near_one_norm, -exponent)};
+}
+
 // Whether the parts of z lie between 2^-(e/2) and 2^(e/2) in size, e the exponent that
 // SquareInRange keeps to, or z is 0: products and squares of two such numbers neither overflow
 // nor lose digits to underflow.

@@ -25,11 +25,12 @@ double Distance(Complex x, Complex position) {
 
 // |re| + |im| of the finite parts, to which the rounding of a distance is relative.
 double Size(Complex x) {
-  double size = 0.0;
-  for (double part : {x.re, x.im})
-    if (std::isfinite(part))
-      size += std::fabs(part);
-  return size;
+  return (std::isfinite(x.re) ? std::fabs(x.re) : 0.0) +
+         (std::isfinite(x.im) ? std::fabs(x.im) : 0.0);
+}
+
+bool SameRoot(Complex x, Complex y) {
+  return x.re == y.re && x.im == y.im;
 }
 
 // Whether, of two equally short pairings, `order` is `best` with the two roots of a conjugate
@@ -61,27 +62,32 @@ void PlaceAtOriginalPositions(std::span<Complex> roots, std::span<const Complex>
   for (size_t i = 0; i < n; ++i)
     for (size_t k = 0; k < n; ++k)
       distance[i][k] = Distance(roots[i], original[k]);
+  double root_size[kMaxRoots], position_size[kMaxRoots], largest = 0.0;
+  for (size_t k = 0; k < n; ++k) {
+    root_size[k] = Size(roots[k]);
+    position_size[k] = Size(original[k]);
+    largest = std::fmax(largest, std::fmax(root_size[k], position_size[k]));
+  }
+  // When every root is clearly nearest to its own position, or as near as an identical root,
+  // the given order is the shortest pairing. (Clearly: by more than rounding may decide on the
+  // largest root or position; where that is too coarse, the search below decides.)
+  bool each_nearest_its_own = true;
+  for (size_t i = 0; i < n && each_nearest_its_own; ++i)
+    for (size_t k = 0; k < n; ++k)
+      each_nearest_its_own =
+          each_nearest_its_own && (k == i || SameRoot(roots[i], roots[k]) ||
+                                   distance[i][i] + 3 * kTie * largest < distance[i][k]);
+  if (each_nearest_its_own)
+    return;
   // Two pairings' totals are equal where they differ by less than what rounding may decide
   // on the positions at which they differ.
   const auto tolerance = [&](const size_t* order, const size_t* best) {
     double size = 0.0;
     for (size_t k = 0; k < n; ++k)
       if (order[k] != best[k])
-        size += Size(roots[order[k]]) + Size(roots[best[k]]) + Size(original[k]);
+        size += root_size[order[k]] + root_size[best[k]] + position_size[k];
     return kTie * size;
   };
-  // When every root is clearly nearest to its own position, the given order is the shortest
-  // pairing.
-  bool each_nearest_its_own = true;
-  for (size_t i = 0; i < n && each_nearest_its_own; ++i)
-    for (size_t k = 0; k < n; ++k)
-      each_nearest_its_own =
-          each_nearest_its_own &&
-          (k == i ||
-           distance[i][i] + kTie * (Size(roots[i]) + Size(original[i]) + Size(original[k])) <
-               distance[i][k]);
-  if (each_nearest_its_own)
-    return;
   // order[k] is the root placed at position k; permutations come in lexicographic order from
   // the given one, and a later one replaces the best so far only if it is shorter, or equally
   // short and puts the upper root of a conjugate pair first.
