@@ -72,7 +72,7 @@ int main(int argc, char** argv) {
   std::ifstream before_file(argv[2]), after_file(argv[3]), numpy_file(argv[4]);
   std::printf("%-28s %6s %7s %7s %7s %7s %7s %8s %8s %8s %8s\n", "class", "cases", "refused",
               "undeter", "before", "after", "numpy", "messages", "orig_ok", "ord_bef", "ord_aft");
-  for (int k = 0; k <= static_cast<int>(RootClass::WholeRange); ++k) {
+  for (int k = 0; k <= static_cast<int>(RootClass::WholeRangeCoefficients); ++k) {
     const RootClass root_class = static_cast<RootClass>(k);
     Draw draw(90000 + k);
     int refused = 0, undetermined = 0, before_wrong = 0, after_wrong = 0, numpy_wrong = 0;

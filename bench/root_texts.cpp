@@ -30,7 +30,7 @@ int main(int argc, char** argv) {
   }
   const bool corpus = std::strcmp(argv[1], "corpus") == 0;
   const int count = std::atoi(argv[2]);
-  for (int k = 0; k <= static_cast<int>(RootClass::WholeRange); ++k) {
+  for (int k = 0; k <= static_cast<int>(RootClass::WholeRangeCoefficients); ++k) {
     const RootClass root_class = static_cast<RootClass>(k);
     Draw draw(90000 + k);
     for (int n = 0; n < count; ++n) {

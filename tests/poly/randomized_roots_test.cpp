@@ -219,7 +219,8 @@ INSTANTIATE_TEST_SUITE_P(Classes, RandomizedRoots,
                          testing::Values(RootClass::Cluster1e2, RootClass::Cluster1e3,
                                          RootClass::Cluster1e4, RootClass::MultipleRoots,
                                          RootClass::WideCoefficients, RootClass::WideRoots,
-                                         RootClass::ShortCoefficients, RootClass::WholeRange),
+                                         RootClass::ShortCoefficients, RootClass::WholeRange,
+                                         RootClass::WholeRangeCoefficients),
                          [](const auto& info) {
                            std::string name = ClassName(info.param);
                            for (char& ch : name)

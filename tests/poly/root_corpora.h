@@ -23,14 +23,15 @@
 #include "tests/support/random_draw.h"
 
 enum class RootClass {
-  Cluster1e2,         // four roots within 1e-2 of their size of each other
-  Cluster1e3,         // within 1e-3
-  Cluster1e4,         // within 1e-4
-  MultipleRoots,      // a root of multiplicity 2 to 4, coefficients typed to 12 digits
-  WideCoefficients,   // coefficients of magnitude 1e-12 to 1e12, typed to 12 digits
-  WideRoots,          // roots whose moduli differ by up to twelve orders of magnitude
-  ShortCoefficients,  // coefficients of 0.01 to 100 with three digits, as users type them
-  WholeRange,         // roots of 1e-300 to 1e300, often too far apart for one scale of doubles
+  Cluster1e2,              // four roots within 1e-2 of their size of each other
+  Cluster1e3,              // within 1e-3
+  Cluster1e4,              // within 1e-4
+  MultipleRoots,           // a root of multiplicity 2 to 4, coefficients typed to 12 digits
+  WideCoefficients,        // coefficients of magnitude 1e-12 to 1e12, typed to 12 digits
+  WideRoots,               // roots whose moduli differ by up to twelve orders of magnitude
+  ShortCoefficients,       // coefficients of 0.01 to 100 with three digits, as users type them
+  WholeRange,              // roots of 1e-300 to 1e300, often too far apart for one scale of doubles
+  WholeRangeCoefficients,  // coefficients of 1e-300 to 1e300, some of them 0
 };
 
 inline const char* ClassName(RootClass c) {
@@ -51,6 +52,8 @@ inline const char* ClassName(RootClass c) {
       return "three_digit_coefficients";
     case RootClass::WholeRange:
       return "roots_1e-300_to_1e300";
+    case RootClass::WholeRangeCoefficients:
+      return "coefficients_1e-300_to_1e300";
   }
   return "";
 }
@@ -170,6 +173,14 @@ inline RootCase DrawRootCase(RootClass root_class, Draw& draw) {
         AddRootsOfModuli(draw, roots, degree, 600);
         c = Expanded(leading, roots);
       } while (!std::all_of(c.begin(), c.end(), in_range));
+      result = Typed(c, "%.17g");
+      break;
+    }
+    case RootClass::WholeRangeCoefficients: {
+      const int degree = 2 + draw.Below(3);
+      std::vector<long double> c{leading};
+      for (int k = 1; k <= degree; ++k)
+        c.push_back(draw.Chance(0.1) ? 0 : draw.Sign() * std::pow(10.0, 600 * draw.Unit() - 300));
       result = Typed(c, "%.17g");
       break;
     }

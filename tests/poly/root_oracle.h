@@ -40,19 +40,38 @@ inline LongRoot LongSlope(const std::vector<double>& c, LongRoot z) {
   return slope;
 }
 
-// Starts where none are chosen: on a circle whose radius is the geometric mean of the root
-// moduli, |c_n / c_0|^(1/n), or round 0 for the zero roots of a zero constant.
+// Starts where none are chosen: for roots of very different sizes, each group on its own
+// circle, whose radius the coefficients give (from power i, the next power j with a non-zero
+// coefficient that makes (|c_i| / |c_j|)^(1 / (j - i)) smallest takes j - i roots on that
+// circle); round 0 for the zero roots of a zero constant.
 inline std::vector<LongRoot> CircleStarts(const std::vector<double>& c) {
   const size_t n = c.size() - 1;
+  const auto coefficient = [&](size_t power) {
+    return std::fabs(static_cast<long double>(c[n - power]));
+  };
   size_t zeros = 0;
   while (zeros < n && c[n - zeros] == 0)
     ++zeros;
   std::vector<LongRoot> starts(zeros, 0.0L);
-  const size_t rest = n - zeros;
-  const long double radius =
-      rest ? std::pow(std::fabs(static_cast<long double>(c[n - zeros]) / c[0]), 1.0L / rest) : 0;
-  for (size_t k = 0; k < rest; ++k)
-    starts.push_back(std::polar(radius, 0.4L + 2 * std::numbers::pi_v<long double> * k / rest));
+  long double angle = 0.4L;
+  for (size_t i = zeros; i < n;) {
+    size_t next = i;
+    long double radius = HUGE_VALL;
+    for (size_t j = i + 1; j <= n; ++j) {
+      if (coefficient(j) == 0)
+        continue;
+      const long double r = std::pow(coefficient(i) / coefficient(j), 1.0L / (j - i));
+      if (r <= radius) {
+        radius = r;
+        next = j;
+      }
+    }
+    for (size_t k = 0; k < next - i; ++k)
+      starts.push_back(
+          std::polar(radius, angle + 2 * std::numbers::pi_v<long double> * k / (next - i)));
+    angle += 1.1L;
+    i = next;
+  }
   return starts;
 }
 
