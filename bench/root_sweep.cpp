@@ -101,9 +101,13 @@ int main(int argc, char** argv) {
       }
       // numpy's parts below the threshold are taken as 0, as the solvers clean theirs up.
       std::vector<std::complex<double>> numpy;
+      // strtod, unlike operator>>, reads "inf", "nan" and subnormal numbers.
       std::istringstream parts(numpy_line);
-      for (double re, im; parts >> re >> im;) {
-        const auto clean = [](double x) { return std::fabs(x) < 1e-8 ? 0.0 : Printed(x); };
+      for (std::string re, im; parts >> re >> im;) {
+        const auto clean = [](const std::string& word) {
+          const double x = std::strtod(word.c_str(), nullptr);
+          return std::fabs(x) < 1e-8 ? 0.0 : Printed(x);
+        };
         numpy.push_back({clean(re), clean(im)});
       }
       numpy_wrong += !ShowsTrueRoots(numpy, truth);
