@@ -72,18 +72,9 @@ inline std::complex<Real> PlainQuotient(std::complex<Real> x, std::complex<Real>
           (x.imag() * y.real() - x.real() * y.imag()) / norm};
 }
 
-// 1 / y, as Quotient(1, y) but cheaper: only |y|^2 can leave the range.
 template <typename Real>
-inline std::complex<Real> Reciprocal(std::complex<Real> y) {
-  const Real norm = y.real() * y.real() + y.imag() * y.imag();
-  if (SquareInRange(norm) || y == Real(0) || !std::isfinite(y.real()) || !std::isfinite(y.imag()))
-    return {y.real() / norm, -y.imag() / norm};
-  const int exponent = std::ilogb(std::fmax(std::fabs(y.real()), std::fabs(y.imag())));
-  const std::complex<Real> near_one(std::scalbn(y.real(), -exponent),
-                                    std::scalbn(y.imag(), -exponent));
-  const Real near_one_norm = near_one.real() * near_one.real() + near_one.imag() * near_one.imag();
-  return {std::scalbn(near_one.real() / near_one_norm, -exponent),
-          std::scalbn(-near_one.imag() / near_one_norm, -exponent)};
+inline bool IsFinite(std::complex<Real> z) {
+  return std::isfinite(z.real()) && std::isfinite(z.imag());
 }
 
 // Whether the parts of z lie between 2^-(e/2) and 2^(e/2) in size, e the exponent that
@@ -102,10 +93,7 @@ inline bool PartsInRange(std::complex<Real> z) {
 // by powers of two, which is exact, and the quotient taken back by their ratio.
 template <typename Real>
 inline std::complex<Real> Quotient(std::complex<Real> x, std::complex<Real> y) {
-  const auto finite = [](std::complex<Real> z) {
-    return std::isfinite(z.real()) && std::isfinite(z.imag());
-  };
-  if ((PartsInRange(x) && PartsInRange(y)) || y == Real(0) || !finite(x) || !finite(y))
+  if ((PartsInRange(x) && PartsInRange(y)) || y == Real(0) || !IsFinite(x) || !IsFinite(y))
     return PlainQuotient(x, y);
   const auto exponent = [](std::complex<Real> z) {
     return z == Real(0) ? 0 : std::ilogb(std::fmax(std::fabs(z.real()), std::fabs(z.imag())));
@@ -116,6 +104,16 @@ inline std::complex<Real> Quotient(std::complex<Real> x, std::complex<Real> y) {
       std::complex<Real>(std::scalbn(y.real(), -y_exponent), std::scalbn(y.imag(), -y_exponent)));
   return {std::scalbn(near_one.real(), x_exponent - y_exponent),
           std::scalbn(near_one.imag(), x_exponent - y_exponent)};
+}
+
+// 1 / y, as Quotient(1, y) but cheaper where |y|^2 stays in range, the only thing that can
+// leave it here.
+template <typename Real>
+inline std::complex<Real> Reciprocal(std::complex<Real> y) {
+  const Real norm = y.real() * y.real() + y.imag() * y.imag();
+  if (SquareInRange(norm) || y == Real(0) || !IsFinite(y))
+    return {y.real() / norm, -y.imag() / norm};
+  return Quotient(std::complex<Real>(1), y);
 }
 
 // p(z) with the accuracy of twice the working precision, p'(z) in plain arithmetic, and bounds

@@ -8,11 +8,6 @@ namespace {
 constexpr double kRootMargin = 1e-12;
 
 template <typename Real>
-bool IsFinite(std::complex<Real> z) {
-  return std::isfinite(z.real()) && std::isfinite(z.imag());
-}
-
-template <typename Real>
 void Discs(const BasicPolynomial<Real>& p, std::span<const std::complex<Real>> z,
            std::span<BasicInclusionDisc<Real>> discs) {
   constexpr Real kUnitRoundoff = kUnitRoundoffOf<Real>;

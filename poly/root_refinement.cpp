@@ -29,11 +29,6 @@ constexpr double kNearlyReal = 1e-3;
 constexpr double kNegligiblePart = 0x1p-90;
 
 template <typename Real>
-bool IsFinite(std::complex<Real> x) {
-  return std::isfinite(x.real()) && std::isfinite(x.imag());
-}
-
-template <typename Real>
 BasicPolynomial<Real> InPrecision(const Polynomial& p);
 template <>
 Polynomial InPrecision(const Polynomial& p) {
