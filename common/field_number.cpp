@@ -1,62 +1,48 @@
 #include "common/field_number.h"
 
-#include <cctype>
 #include <charconv>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 #include "common/c_locale.h"
 
-namespace {
-
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
-
-}  // namespace
-
-size_t NumberPrefixLength(std::string_view text) {
-  size_t i = 0;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-    ++i;
-  size_t digits = 0;
-  while (i < text.size() && IsDigit(text[i]))
-    ++i, ++digits;
-  if (i < text.size() && text[i] == '.') {
-    ++i;
-    while (i < text.size() && IsDigit(text[i]))
-      ++i, ++digits;
-  }
-  if (digits == 0)
-    return 0;
-  if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-    size_t e = i + 1;
-    if (e < text.size() && (text[e] == '+' || text[e] == '-'))
-      ++e;
-    if (e < text.size() && IsDigit(text[e])) {
-      while (e < text.size() && IsDigit(text[e]))
-        ++e;
-      i = e;
-    }
-  }
-  return i;
+const char* ReadUnsignedDecimal(const char* first, const char* last, double& value) {
+  // from_chars finds the number and converts it in the same pass, in no locale at all. Only a
+  // digit or a point may start it, so that "inf" and "nan" are never taken; its general
+  // format has no hexadecimal.
+  if (first == last || !((*first >= '0' && *first <= '9') || *first == '.'))
+    return first;
+  const std::from_chars_result read = std::from_chars(first, last, value);
+  if (read.ec == std::errc::invalid_argument)
+    return first;
+  // Beyond the range of a double from_chars gives no value: strtod gives the infinity or
+  // the zero that atof gives.
+  if (read.ec == std::errc::result_out_of_range)
+    value = strtod_l(std::string(first, read.ptr).c_str(), nullptr, CLocale());
+  return read.ptr;
 }
 
 double FieldNumber(std::string_view text) {
-  size_t start = 0;
-  while (start < text.size() && std::isspace(static_cast<unsigned char>(text[start])))
-    ++start;
-  text.remove_prefix(start);
-  const std::string_view number = text.substr(0, NumberPrefixLength(text));
-  if (number.empty())
-    return 0.0;
-  // Only the decimal prefix is converted, so hexadecimal, "inf" and "nan" never are.
-  // from_chars rounds it as strtod does, in no locale at all and without a copy; a number
-  // beyond the range of a double goes to strtod in the "C" locale, for the infinities and
-  // zeros that atof gives it.
-  const size_t sign = number[0] == '+' ? 1 : 0;  // from_chars takes no plus sign
+  const char* p = text.data();
+  const char* const end = p + text.size();
+  while (p != end && IsBlank(*p))
+    ++p;
+  bool negative = false;
+  if (p != end && (*p == '+' || *p == '-'))
+    negative = *p++ == '-';
   double value = 0.0;
-  if (std::from_chars(number.data() + sign, number.data() + number.size(), value).ec == std::errc())
-    return value;
-  return strtod_l(std::string(number).c_str(), nullptr, CLocale());
+  if (ReadUnsignedDecimal(p, end, value) == p)
+    return 0.0;
+  // Rounding to nearest is symmetric, so the negated number is the number with its sign.
+  return negative ? -value : value;
+}
+
+std::string TextReadingAs(std::string_view text, double value) {
+  const double read = FieldNumber(text);
+  if (std::memcmp(&read, &value, sizeof value) == 0)
+    return std::string(text);
+  char shortest[32];
+  const std::to_chars_result written = std::to_chars(shortest, shortest + sizeof shortest, value);
+  return std::string(shortest, written.ptr);
 }

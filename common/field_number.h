@@ -1,6 +1,6 @@
 #pragma once
 
-#include <cstddef>
+#include <string>
 #include <string_view>
 
 // The value of an edit box, read the way the C library's atof reads text in the "C" locale:
@@ -10,7 +10,18 @@
 // "nan" are not numbers here, and the decimal point is '.' whatever the process locale.
 double FieldNumber(std::string_view text);
 
-// The length of the longest prefix of `text` that has the shape of a decimal number: an
-// optional sign, digits with an optional point (at least one digit in all), and an exponent
-// only when digits follow its 'e' and optional sign. 0 when `text` does not start with one.
-size_t NumberPrefixLength(std::string_view text);
+// Reads the unsigned decimal number that starts at `first`: digits with an optional '.' (at
+// least one digit in all), then an exponent only when digits follow its 'e' and optional
+// sign. Returns the end of the number, or `first` when none starts there. The value is
+// rounded as strtod rounds it in the "C" locale: beyond the range of doubles it is infinite,
+// below it 0 or the nearest subnormal.
+const char* ReadUnsignedDecimal(const char* first, const char* last, double& value);
+
+// The white space of the "C" locale, which a box may hold around its number.
+constexpr bool IsBlank(char c) {
+  return c == ' ' || (c >= '\t' && c <= '\r');
+}
+
+// A text that FieldNumber reads as exactly `value` (a finite double): `text` itself when it
+// already reads so, otherwise the shortest text of `value` that reads back to it.
+std::string TextReadingAs(std::string_view text, double value);
