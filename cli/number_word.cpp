@@ -1,26 +1,20 @@
 #include "cli/number_word.h"
 
-#include <cmath>
 #include <string>
 
 #include "cli/quoted_word.h"
+#include "common/box_number.h"
 #include "common/field_number.h"
 
 std::variant<double, UsageError> ReadNumberWord(std::string_view word, size_t position,
                                                 NumberReading reading) {
   if (reading == NumberReading::Lenient)
     return FieldNumber(word);
-  const auto refused = [&](const char* problem) {
-    return UsageError{"word " + std::to_string(position) + ", " + QuotedWord(word) + ", " +
-                      problem};
-  };
-  const size_t length = NumberPrefixLength(word);
-  if (length == 0 || length != word.size())
-    return refused("is not a number");
-  // The word is a number from its first byte to its last, so the boxes' reading takes all of
-  // it.
-  const double value = FieldNumber(word);
-  if (std::isinf(value))
-    return refused("is too large for a double");
-  return value;
+  const BoxNumber number = ReadBoxNumber(word);
+  // An empty word on a command line is more often an unset variable than a meant 0.
+  if (!number.Refused() && number.reading != BoxText::Blank)
+    return number.value;
+  const BoxText refused = number.reading == BoxText::Blank ? BoxText::NotANumber : number.reading;
+  return UsageError{"word " + std::to_string(position) + ", " + QuotedWord(word) + ", " +
+                    std::string(RefusalReason(refused))};
 }

@@ -5,6 +5,7 @@
 #include "cli/number_word.h"
 #include "cli/operation_names.h"
 #include "cli/quoted_word.h"
+#include "common/field_number.h"
 #include "complex/complex_ops.h"
 #include "vector/vector_ops.h"
 
@@ -27,8 +28,8 @@ std::optional<UsageError> ReadNumbers(std::span<const std::string> numbers, size
   return std::nullopt;
 }
 
-// The solvers read their coefficient texts as the boxes are read; a strict reading only
-// checks them first, so that the solvers see exactly the words given.
+// The solvers read their coefficient texts as the boxes' leading numbers, so a word reaches
+// them as it is given when that reading is its value, and an expression as its value's text.
 ParsedCalculation ParseRoots(std::span<const std::string> coefficients, NumberReading reading) {
   if (coefficients.size() < 3 || coefficients.size() > 5) {
     return Problem("roots takes 3, 4 or 5 coefficients, not " +
@@ -37,7 +38,10 @@ ParsedCalculation ParseRoots(std::span<const std::string> coefficients, NumberRe
   double values[5];
   if (auto error = ReadNumbers(coefficients, 2, reading, values))
     return *error;
-  return RootsRequest{{coefficients.begin(), coefficients.end()}};
+  RootsRequest request;
+  for (size_t i = 0; i < coefficients.size(); ++i)
+    request.coefficients.push_back(TextReadingAs(coefficients[i], values[i]));
+  return request;
 }
 
 ParsedCalculation ParseComplex(std::span<const std::string> words, NumberReading reading) {

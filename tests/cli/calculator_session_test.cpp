@@ -153,9 +153,9 @@ TEST(CalculatorSession, LeavesTheCubicWorkAreaToTheLinesThatFollow) {
 }
 
 TEST(CalculatorSession, RefusesABadNumberAndAnswersTheLinesAfterIt) {
-  const SessionOutput plain = RunSession(kPlain, "roots 1 1/3 2\nroots 1 -3 2\n");
+  const SessionOutput plain = RunSession(kPlain, "roots 1 1x3 2\nroots 1 -3 2\n");
   EXPECT_EQ(plain.out, kQuadraticRoots);
-  EXPECT_EQ(plain.err, "quillet-calc: line 1: word 3, \"1/3\", is not a number\n" + UsageText());
+  EXPECT_EQ(plain.err, "quillet-calc: line 1: word 3, \"1x3\", is not a number\n" + UsageText());
   EXPECT_EQ(plain.exit_status, CalculatorSession::kUsageError);
   const SessionOutput lenient =
       RunSession(kPlain, "roots 1 1/3 2\n", {NumberReading::Lenient, ResultDigits::kStandard});

@@ -30,11 +30,20 @@ const ValueCase kNumbers[] = {
     {"4.9406564584124654e-324", std::numeric_limits<double>::denorm_min()},
     {"1e-400", 0.0},  // below the smallest subnormal: the nearest double, as a box reads it
     {"-1e-400", -0.0},
+    {" 1", 1.0},
+    {"1 ", 1.0},
+    // Arithmetic, as the boxes read it.
+    {"1/3", 1.0 / 3.0},
+    {"--1", 1.0},
+    {"-2^2", -4.0},
+    {"2^3^2", 512.0},
+    {"(1 + 2) * 3", 9.0},
+    {"sqrt(4)/2", 1.0},
 };
 
 const char* const kNotNumbers[] = {
-    "1/3",  "two", "2,5", "0x10", "1e", "1e+", "nan", "inf",   "-inf", "",
-    "3abc", " 1",  "1 ",  "+",    "-",  ".",   "e5",  "1.2.3", "--1",  "1e5.5",
+    "two", "0x10", "1e", "1e+", "nan",   "inf",   "-inf", "",    " ",      "3abc",
+    "+",   "-",    ".",  "e5",  "1.2.3", "1e5.5", "1/",   "2 3", "sqrt 4",
 };
 
 TEST(ReadNumberWord, TakesWordsThatAreWhollyNumbers) {
@@ -61,6 +70,24 @@ TEST(ReadNumberWord, RefusesNumbersBeyondTheRangeOfADouble) {
               (std::variant<double, UsageError>(
                   UsageError{"word 3, \"" + std::string(word) + "\", is too large for a double"})))
         << word;
+  }
+}
+
+TEST(ReadNumberWord, GivesTheReasonOfEachOtherRefusal) {
+  const struct {
+    const char* word;
+    const char* problem;
+  } cases[] = {
+      {"2,5", "word 2, \"2,5\", is not a number: use a point (.) for the decimal separator"},
+      {"1/0", "word 2, \"1/0\", is not a finite number"},
+      {"sqrt(-1)", "word 2, \"sqrt(-1)\", is not a finite number"},
+      {"(1", "word 2, \"(1\", has unbalanced parentheses"},
+      {"\"1\"", "word 2, \"\\\"1\\\"\", is not a number"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(ReadNumberWord(c.word, 2, NumberReading::Strict),
+              (std::variant<double, UsageError>(UsageError{c.problem})))
+        << c.word;
   }
 }
 

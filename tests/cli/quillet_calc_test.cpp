@@ -129,12 +129,27 @@ TEST(QuilletCalc, ExitsAndWritesAsEachCalculationEnds) {
   }
 }
 
-// Every example of a word that is not a number, on the command line and in a batch.
-TEST(QuilletCalc, RefusesEveryWordThatIsNotWhollyANumber) {
-  for (const char* word : {"1/3", "two", "2,5", "0x10", "1e", "nan", "inf", "", "3abc", "1e999"}) {
-    const std::string reason =
-        std::string(word) == "1e999" ? "too large for a double" : "not a number";
-    const std::string problem = std::string("word 3, \"") + word + "\", is " + reason;
+// Every example of a word that is neither a number nor arithmetic, on the command line and
+// in a batch.
+TEST(QuilletCalc, RefusesEveryWordThatIsNotANumberWithItsReason) {
+  const struct {
+    const char* word;
+    const char* reason;
+  } refusals[] = {
+      {"two", "is not a number"},
+      {"2,5", "is not a number: use a point (.) for the decimal separator"},
+      {"0x10", "is not a number"},
+      {"1e", "is not a number"},
+      {"nan", "is not a number"},
+      {"inf", "is not a number"},
+      {"", "is not a number"},
+      {"3abc", "is not a number"},
+      {"1e999", "is too large for a double"},
+      {"1/0", "is not a finite number"},
+      {"sqrt(2", "has unbalanced parentheses"},
+  };
+  for (const auto& [word, reason] : refusals) {
+    const std::string problem = std::string("word 3, \"") + word + "\", " + reason;
     const ProgramRun run = RunQuilletCalc(std::string("roots 1 '") + word + "' 2");
     EXPECT_EQ(run.exit_status, 2) << word;
     EXPECT_EQ(run.out, "") << word;
@@ -142,12 +157,39 @@ TEST(QuilletCalc, RefusesEveryWordThatIsNotWhollyANumber) {
     const ProgramRun batch =
         RunQuilletCalc("--json -", std::string("roots 1 \"") + word + "\" 2\nroots 1 -3 2\n");
     EXPECT_EQ(batch.exit_status, 2) << word;
-    EXPECT_EQ(
-        batch.out.substr(0, batch.out.find('\n')),
-        std::string("{\"error\":\"line 1: word 3, \\\"") + word + "\\\", is " + reason + "\"}")
+    EXPECT_EQ(batch.out.substr(0, batch.out.find('\n')),
+              std::string("{\"error\":\"line 1: word 3, \\\"") + word + "\\\", " + reason + "\"}")
         << word;
     EXPECT_NE(batch.out.find("Two Real Roots"), std::string::npos) << word;
   }
+}
+
+// A word of arithmetic is its value: the same answer as the value's digits give, on the
+// command line and in a batch, in plain text and in JSON.
+TEST(QuilletCalc, ReadsArithmeticAsTheNumberItMeans) {
+  const struct {
+    const char* expression;
+    const char* value;
+  } words[] = {
+      {"roots 1 '1/3' 2", "roots 1 0.3333333333333333 2"},
+      {"roots 1 '-2^2' '2 * pi' '(1+2)*3'", "roots 1 -4 6.283185307179586 9"},
+      {"complex div 'sqrt(2)' 0 'cbrt(27)' 'ln(e)'", "complex div 1.4142135623730951 0 3 1"},
+      {"--json vector 3d angle '1/3' 0 0 0 'abs(-4)' 0",
+       "--json vector 3d angle 0.3333333333333333 0 0 0 4 0"},
+  };
+  for (const auto& c : words) {
+    const ProgramRun expression = RunQuilletCalc(c.expression);
+    const ProgramRun value = RunQuilletCalc(c.value);
+    EXPECT_EQ(expression.exit_status, 0) << c.expression << ": " << expression.err;
+    EXPECT_EQ(expression.out, value.out) << c.expression;
+    EXPECT_NE(expression.out, "") << c.expression;
+  }
+  const ProgramRun magnitude = RunQuilletCalc("complex mag 1/3 0");
+  EXPECT_EQ(magnitude.out, " mag(X) =     0.33333 \n\n");
+  const ProgramRun json = RunQuilletCalc("--json complex mag 1/3 0");
+  EXPECT_NE(json.out.find("\"magnitude\":0.3333333333333333}"), std::string::npos) << json.out;
+  const ProgramRun batch = RunQuilletCalc("-", "complex mag \"1 / 3\" 0\n");
+  EXPECT_EQ(batch.out, magnitude.out);
 }
 
 TEST(QuilletCalc, ReportsAFailedReadOrWriteInOneLineWithStatusThree) {
@@ -185,7 +227,10 @@ TEST(QuilletCalc, StopsWhenItsReaderIsGoneWithSigpipeIgnored) {
 TEST(QuilletCalc, ReadsPointDecimalsUnderAGermanLocale) {
   const ProgramRun comma = RunScript("LC_ALL=de_DE.UTF-8 \"$CALC\" roots 1 2,5 1 2>\"$ERR\"");
   EXPECT_EQ(comma.exit_status, 2);
-  EXPECT_EQ(comma.err, "quillet-calc: word 3, \"2,5\", is not a number\n" + UsageText());
+  EXPECT_EQ(comma.err,
+            "quillet-calc: word 3, \"2,5\", is not a number: use a point (.) for the decimal "
+            "separator\n" +
+                UsageText());
   const ProgramRun point =
       RunScript("LC_ALL=de_DE.UTF-8 \"$CALC\" --json --digits 6 roots 1 2.5 1 >\"$OUT\"");
   EXPECT_EQ(point.exit_status, 0);

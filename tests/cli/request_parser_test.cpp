@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <numbers>
 #include <sstream>
 
 namespace {
@@ -86,10 +88,12 @@ TEST(ParseCalculation, NamesWhatIsWrongWithWordsThatAreNoCalculation) {
 
 // The problem names the first word that is not a number, by its place in the calculation.
 const ProblemCase kStrictProblems[] = {
-    {"roots 1 1/3 2", "word 3, \"1/3\", is not a number"},
     {"roots 1 0 0 0 two", "word 6, \"two\", is not a number"},
     {"roots 1e999 0 1", "word 2, \"1e999\", is too large for a double"},
-    {"complex inv 2,5 0", "word 3, \"2,5\", is not a number"},
+    {"complex inv 2,5 0",
+     "word 3, \"2,5\", is not a number: use a point (.) for the decimal separator"},
+    {"roots 1 1/0 2", "word 3, \"1/0\", is not a finite number"},
+    {"complex mag (1+2 0", "word 3, \"(1+2\", has unbalanced parentheses"},
     {"complex zxy 1 2 3 4 5 nan", "word 8, \"nan\", is not a number"},
     {"vector 3d mag 1 2 3 0x10 5 6", "word 7, \"0x10\", is not a number"},
     {"vector 2d dot 1 2 3 4e", "word 7, \"4e\", is not a number"},
@@ -102,6 +106,19 @@ TEST(ParseCalculation, RefusesAWordThatIsNotWhollyANumber) {
               ParsedCalculation(UsageError{c.problem}))
         << c.line;
   }
+}
+
+// The solvers read coefficient texts by their leading number, so an expression reaches
+// them as its value, and a plain number as it was given.
+TEST(ParseCalculation, StrictReadingGivesTheSolversTheValuesOfExpressions) {
+  EXPECT_EQ(ParseCalculation(Words("roots 1 -1/3 2^-1 .50"), NumberReading::Strict),
+            ParsedCalculation(RootsRequest{{"1", "-0.3333333333333333", "0.5", ".50"}}));
+  EXPECT_EQ(ParseCalculation(Words("complex mag sqrt(2) 2*pi"), NumberReading::Strict),
+            ParsedCalculation(ComplexRequest{ComplexOperation::Magnitude,
+                                             {std::sqrt(2.0), 2 * std::numbers::pi, 0, 0, 0, 0}}));
+  EXPECT_EQ(
+      ParseCalculation(Words("vector 2d dot 1/4 0 -0*1 1e-400"), NumberReading::Strict),
+      ParsedCalculation(VectorRequest{0, VectorOperation::DotProduct, {0.25, 0, 0, -0.0, 0, 0}}));
 }
 
 TEST(ParseCalculation, StrictReadingGivesTheSameRequestsForNumbers) {
