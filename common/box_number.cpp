@@ -290,3 +290,16 @@ std::string_view RefusalReason(BoxText refused) {
   }
   return "is not a number";
 }
+
+std::string RefusedBoxMessage(std::string_view boxName, std::string_view text, BoxText refused) {
+  std::string quoted(text);
+  if (quoted.size() > kQuotedTextLimit) {
+    // Cut before a character, never inside one: continuation bytes are 10xxxxxx.
+    size_t cut = kQuotedTextLimit;
+    while (cut > 0 && (static_cast<unsigned char>(quoted[cut]) & 0xC0) == 0x80)
+      --cut;
+    quoted.resize(cut);
+    quoted += "...";
+  }
+  return std::string(boxName) + ": \"" + quoted + "\" " + std::string(RefusalReason(refused)) + ".";
+}

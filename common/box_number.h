@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <string>
 #include <string_view>
 
 // What a calculator's box, or a number word of quillet-calc, reads: a blank text as 0, a
@@ -40,3 +42,9 @@ BoxNumber ReadBoxNumber(std::string_view text);
 // Why a refused text is refused, as it follows the quoted text in a message: "is not a
 // number", "is not a number: use a point (.) for the decimal separator", ...
 std::string_view RefusalReason(BoxText refused);
+
+// The message for a box whose text is refused, naming the box and quoting its text:
+//   X real part: "2,5" is not a number: use a point (.) for the decimal separator.
+// A text longer than kQuotedTextLimit bytes is quoted up to there, followed by "...".
+inline constexpr size_t kQuotedTextLimit = 40;
+std::string RefusedBoxMessage(std::string_view boxName, std::string_view text, BoxText refused);

@@ -41,14 +41,14 @@ void CComplexDlg::OnOK() {
     AfxMessageBox("Please select calculation type. ", 0, 0);
     return;
   }
-  // All six boxes are read whatever the operation uses.
-  Complex x, y, z;
-  x.re = ReadFieldNumber(xRealBox_, scratch);
-  x.im = ReadFieldNumber(xImaginaryBox_, scratch);
-  y.re = ReadFieldNumber(yRealBox_, scratch);
-  y.im = ReadFieldNumber(yImaginaryBox_, scratch);
-  z.re = ReadFieldNumber(zRealBox_, scratch);
-  z.im = ReadFieldNumber(zImaginaryBox_, scratch);
+  // All six boxes are read whatever the operation uses; the first that is refused ends the
+  // calculation.
+  double parts[6];
+  if (!ReadBoxValues(
+          {&xRealBox_, &xImaginaryBox_, &yRealBox_, &yImaginaryBox_, &zRealBox_, &zImaginaryBox_},
+          scratch, parts))
+    return;
+  const Complex x{parts[0], parts[1]}, y{parts[2], parts[3]}, z{parts[4], parts[5]};
   scratch = CString(ComputeComplexResult(static_cast<ComplexOperation>(operation), x, y, z));
   AfxMessageBox(scratch, 0, 0);
 }

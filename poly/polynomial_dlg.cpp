@@ -1,9 +1,11 @@
 #include "poly/polynomial_dlg.h"
 
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
+#include "common/field_number.h"
 #include "poly/polynomial.h"
 #include "res/resource_ids.h"
 #include "res/static_init_order.h"
@@ -107,8 +109,14 @@ void CPolynomialDlg::OnOK() {
   CEdit* const boxes[] = {&x4Box_, &x3Box_, &x2Box_, &xBox_, &constantBox_};
   const size_t boxCount = static_cast<size_t>(selectedDegree) + 3;
   std::vector<std::string> coefficients;
-  for (CEdit* box : std::span(boxes).last(boxCount))
-    coefficients.push_back(ReadThroughScratch(*box, scratch));
+  for (CEdit* box : std::span(boxes).last(boxCount)) {
+    // A box that is refused ends the calculation, and the Roots box stays as it was.
+    const std::optional<double> value = ReadBoxValue(*box, scratch);
+    if (!value)
+      return;
+    // The solvers read the leading number of a text, so arithmetic goes to them as its value.
+    coefficients.push_back(TextReadingAs(scratch.str(), *value));
+  }
   ApplyEffects(CalculatePolynomial(coefficients));
 }
 

@@ -71,14 +71,13 @@ void CVectorDlg::OnSelchangeDimension() {
 void CVectorDlg::OnOK() {
   selectedOperation = operationList_.GetCurSel();
   selectedDimension = dimensionList_.GetCurSel();
-  // Hidden third components are read too: in two dimensions they hold "0".
-  Vector x, y;
-  x.i = ReadFieldNumber(x1Box_, scratch);
-  x.j = ReadFieldNumber(x2Box_, scratch);
-  x.k = ReadFieldNumber(x3Box_, scratch);
-  y.i = ReadFieldNumber(y1Box_, scratch);
-  y.j = ReadFieldNumber(y2Box_, scratch);
-  y.k = ReadFieldNumber(y3Box_, scratch);
+  // Hidden third components are read too: in two dimensions they hold "0". The first box
+  // that is refused ends the calculation before the selections are looked at.
+  double components[6];
+  if (!ReadBoxValues({&x1Box_, &x2Box_, &x3Box_, &y1Box_, &y2Box_, &y3Box_}, scratch, components))
+    return;
+  const Vector x{components[0], components[1], components[2]};
+  const Vector y{components[3], components[4], components[5]};
 
   const bool operationChosen = selectedOperation >= 0 && selectedOperation < kVectorOperationCount;
   if (selectedDimension < 0 || selectedDimension >= kVectorDimensionCount)

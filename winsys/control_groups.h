@@ -1,9 +1,10 @@
 #pragma once
 
 #include <initializer_list>
+#include <optional>
 #include <string>
 
-#include "common/field_number.h"
+#include "common/box_number.h"
 #include "winsys/afxwin.h"
 
 // Small operations on groups of controls that the calculator dialogs perform.
@@ -20,14 +21,30 @@ inline void SetWindowTexts(std::initializer_list<CWnd*> windows, const char* tex
     window->SetWindowText(text);
 }
 
-// Fetches a box's whole text into the module's scratch string, which keeps it until the next
-// box is read, and returns a copy for the calculation.
-inline std::string ReadThroughScratch(const CWnd& box, CString& scratch) {
+// A box's value, its text fetched through the module's scratch string, which keeps it. A
+// text that is refused is reported in a message box that names the box as screen readers
+// name it and quotes the text; once the message is closed, the box has the focus with its
+// whole text selected, so that what the user types replaces it. Nothing is returned then.
+inline std::optional<double> ReadBoxValue(CEdit& box, CString& scratch) {
   box.GetWindowText(scratch);
-  return scratch.str();
+  const BoxNumber number = ReadBoxNumber(scratch.str());
+  if (!number.Refused())
+    return number.value;
+  AfxMessageBox(RefusedBoxMessage(box.GetAccessibleName(), scratch.str(), number.reading).c_str(),
+                0, 0);
+  box.SetFocus();
+  box.SetSel(0, -1);
+  return std::nullopt;
 }
 
-// A box's value as a Field number, its text fetched through the module's scratch string.
-inline double ReadFieldNumber(const CWnd& box, CString& scratch) {
-  return FieldNumber(ReadThroughScratch(box, scratch));
+// Reads each box in turn into `values`, as ReadBoxValue does, up to the first that is
+// refused; returns whether all were read.
+inline bool ReadBoxValues(std::initializer_list<CEdit*> boxes, CString& scratch, double* values) {
+  for (CEdit* box : boxes) {
+    const std::optional<double> value = ReadBoxValue(*box, scratch);
+    if (!value)
+      return false;
+    *values++ = *value;
+  }
+  return true;
 }

@@ -1,5 +1,7 @@
 #include "winsys/controls.h"
 
+#include <QLineEdit>
+
 #include "winsys/list_box_control.h"
 
 int CListBox::InsertString(int index, const char* text) {
@@ -32,4 +34,14 @@ LRESULT CListBox::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     default:
       return CWnd::DefWindowProc(message, wParam, lParam);
   }
+}
+
+void CEdit::SetSel(int start, int end) {
+  auto* box = qobject_cast<QLineEdit*>(GetSafeHwnd());
+  if (!box)
+    return;
+  if (start == 0 && end == -1)
+    box->selectAll();
+  else
+    box->setSelection(start, end - start);
 }

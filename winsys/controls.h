@@ -19,6 +19,10 @@ class CListBox : public CWnd {
   LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 };
 
-class CEdit : public CWnd {};
+class CEdit : public CWnd {
+ public:
+  // EM_SETSEL: selects the characters from `start` up to `end`; (0, -1) selects all.
+  void SetSel(int start, int end);
+};
 class CStatic : public CWnd {};
 class CButton : public CWnd {};

@@ -33,6 +33,15 @@ void CWnd::GetWindowText(CString& text) const {
   text = CString(windowText.toUtf8().toStdString());
 }
 
+std::string CWnd::GetAccessibleName() const {
+  return widget_ ? widget_->accessibleName().toStdString() : std::string();
+}
+
+void CWnd::SetFocus() {
+  if (widget_)
+    widget_->setFocus(Qt::OtherFocusReason);
+}
+
 BOOL CWnd::ShowWindow(int command) {
   if (!widget_)
     return FALSE;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include <QPointer>
 
 #include "winsys/cstring.h"
@@ -24,6 +26,13 @@ class CWnd {
   // The whole text of the window: a control's text, or a dialog's caption.
   void SetWindowText(const char* text);
   void GetWindowText(CString& text) const;
+
+  // The name that screen readers speak for the window: a control's comes from its template.
+  std::string GetAccessibleName() const;
+
+  // Gives the window the keyboard focus; in a window that is not active, the focus goes
+  // there once the window is active again.
+  void SetFocus();
 
   // SW_HIDE (0) or SW_SHOW (5); returns whether the window was visible before.
   BOOL ShowWindow(int command);

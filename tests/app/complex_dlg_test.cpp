@@ -56,15 +56,16 @@ const ResultCase kResultCases[] = {
      " Z + (X/Y) =         4.8 + j (        6.4) \n"},
     {"UnusedBoxesNeverCauseAMessage",
      kMagnitude,
-     {"3", "4", "abc", "", "1e999", "-"},
+     {"3", "4", "1e308", "", "-1e-400", "1e300*1e8"},
      " mag(X) =           5 \n"},
     {"ExponentsAreRead", kMagnitude, {"1e3"}, " mag(X) =        1000 \n"},
-    {"ReadingStopsAtTheFirstCharacterThatDoesNotFit",
-     kMagnitude,
-     {"2.5 volts"},
-     " mag(X) =         2.5 \n"},
-    {"LettersReadAsZero", kMagnitude, {"abc", "4"}, " mag(X) =           4 \n"},
     {"AnEmptyBoxReadsAsZero", kMagnitude, {"", "-7"}, " mag(X) =           7 \n"},
+    {"BlanksReadAsZero", kMagnitude, {"  ", " -7 "}, " mag(X) =           7 \n"},
+    {"OneThirdReadsAsMeant", kMagnitude, {"1/3"}, " mag(X) =     0.33333 \n"},
+    {"ArithmeticInEveryBoxReadsAsItsValue",
+     kZPlusQuotient,
+     {"2^0", "4/2", "sqrt(9)", "-2*2", "pi - pi + 5", "abs(-6)"},
+     " Z + (X/Y) =         4.8 + j (        6.4) \n"},
 };
 
 void PrintTo(const ResultCase& c, std::ostream* out) {
@@ -85,6 +86,86 @@ TEST_P(ComplexResults, ShowTheOperationsResultInAMessageBox) {
 
 INSTANTIATE_TEST_SUITE_P(ThroughTheDialog, ComplexResults, testing::ValuesIn(kResultCases),
                          [](const auto& info) { return std::string(info.param.name); });
+
+struct RefusalCase {
+  const char* name;
+  std::array<const char*, 6> boxes;  // null leaves the box at its "0"
+  int refused;
+  const char* message;
+};
+
+const RefusalCase kRefusalCases[] = {
+    {"DecimalComma",
+     {"2,5"},
+     IDC_CPX_X_REAL,
+     "X real part: \"2,5\" is not a number: use a point (.) for the decimal separator."},
+    {"LettersInABoxThatTheOperationDoesNotUse",
+     {nullptr, nullptr, "abc"},
+     IDC_CPX_Y_REAL,
+     "Y real part: \"abc\" is not a number."},
+    {"TrailingText", {"2.5 volts"}, IDC_CPX_X_REAL, "X real part: \"2.5 volts\" is not a number."},
+    {"OnlyTheFirstRefusedBoxInReadingOrder",
+     {nullptr, "1/0", nullptr, nullptr, nullptr, "x"},
+     IDC_CPX_X_IMAG,
+     "X imaginary part: \"1/0\" is not a finite number."},
+    {"TooLarge",
+     {nullptr, nullptr, nullptr, nullptr, "1e999"},
+     IDC_CPX_Z_REAL,
+     "Z real part: \"1e999\" is too large for a double."},
+    {"Unbalanced",
+     {nullptr, nullptr, nullptr, "(1+2"},
+     IDC_CPX_Y_IMAG,
+     "Y imaginary part: \"(1+2\" has unbalanced parentheses."},
+    {"LongTextIsQuotedInPart",
+     {nullptr, nullptr, nullptr, nullptr, nullptr,
+      "((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((((("
+      "(((((((((((((((((((((1"},
+     IDC_CPX_Z_IMAG,
+     "Z imaginary part: \"((((((((((((((((((((((((((((((((((((((((...\" nests deeper than 100 "
+     "levels."},
+};
+
+void PrintTo(const RefusalCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
+class ComplexRefusals : public testing::TestWithParam<RefusalCase> {};
+
+TEST_P(ComplexRefusals, NameTheBoxComputeNothingAndLetTheUserRetypeIt) {
+  const RefusalCase& c = GetParam();
+  CComplexDlg dialog;
+  RunModal(dialog, [&] {
+    ClickListEntry(Control(IDC_CPX_OPERATION_LIST), kMagnitude);
+    RetypeBoxes(kBoxes, c.boxes);
+    ExpectCalculateToRefuseTheBox(c.refused, c.message);
+  });
+}
+
+INSTANTIATE_TEST_SUITE_P(ThroughTheDialog, ComplexRefusals, testing::ValuesIn(kRefusalCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ComplexDialog, TheRetypedBoxIsReadAtTheNextCalculate) {
+  CComplexDlg dialog;
+  RunModal(dialog, [] {
+    ClickListEntry(Control(IDC_CPX_OPERATION_LIST), kMagnitude);
+    Retype(IDC_CPX_X_IMAG, "4");
+    Retype(IDC_CPX_X_REAL, "2,5");
+    ExpectCalculateToRefuseTheBox(
+        IDC_CPX_X_REAL,
+        "X real part: \"2,5\" is not a number: use a point (.) for the decimal separator.");
+    EXPECT_EQ(MessagesDuring([] { PressKey(QApplication::focusWidget(), Qt::Key_Return); }),
+              std::vector<std::string>{" mag(X) =           5 \n"});
+  });
+}
+
+TEST(ComplexDialog, AMissingOperationIsReportedBeforeAnyBoxIsRead) {
+  CComplexDlg dialog;
+  RunModal(dialog, [] {
+    Retype(IDC_CPX_X_REAL, "abc");
+    EXPECT_EQ(MessagesDuring([] { Click(Control(IDOK)); }),
+              std::vector<std::string>{"Please select calculation type. "});
+  });
+}
 
 TEST(ComplexDialog, OpensWithZerosAndTheElevenOperationsNoneSelected) {
   CComplexDlg dialog;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
 #include <QTest>
@@ -63,6 +64,20 @@ std::string ResultOfCalculate() {
       test_support::ExpectMessageBox([] { test_support::Click(Control(IDOK)); });
   EXPECT_EQ(box.caption, "Quillet");
   return box.text;
+}
+
+void ExpectCalculateToRefuseTheBox(int id, const std::string& message) {
+  const QString text = QString::fromStdString(TextIn(id));
+  EXPECT_EQ(ModalsDuring([] { test_support::Click(Control(IDOK)); }),
+            (std::vector<ModalSeen>{{"Quillet", message}}));
+  auto* box = qobject_cast<QLineEdit*>(Control(id));
+  ASSERT_NE(box, nullptr);
+  // The dialog is active again once the message has gone, which may take a turn of the loop.
+  EXPECT_TRUE(QTest::qWaitFor([box] { return QApplication::focusWidget() == box; }, 1000))
+      << "the focus is on " << (QApplication::focusWidget() ? "another control" : "nothing");
+  EXPECT_EQ(box->selectedText(), text);
+  QTest::keyClicks(QApplication::focusWidget(), "3");
+  EXPECT_EQ(TextIn(id), "3");
 }
 
 const std::function<void()> kWaysToLeaveACalculator[3] = {

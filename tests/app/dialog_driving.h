@@ -34,6 +34,11 @@ void RetypeBoxes(std::span<const int> boxes, std::span<const char* const> texts)
 // and returns its text.
 std::string ResultOfCalculate();
 
+// Presses Calculate, which must raise one message box, `message`, captioned with the
+// program's name, and no other window. Once it is closed, box `id` must have the focus with
+// its whole text selected, so that a "3" typed at the keyboard replaces that text.
+void ExpectCalculateToRefuseTheBox(int id, const std::string& message);
+
 // The ways a person leaves a calculator: Escape, its close box and "Return to Main Menu".
 extern const std::function<void()> kWaysToLeaveACalculator[3];
 

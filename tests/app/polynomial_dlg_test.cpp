@@ -138,6 +138,81 @@ TEST_P(PolynomialRoots, ShowTheRootsWithoutAnyMessageAndKeepTheDialogOpen) {
 INSTANTIATE_TEST_SUITE_P(ThroughTheDialog, PolynomialRoots, testing::ValuesIn(kRootsCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// Arithmetic reads as the number it means, before the solver's own rules apply: the roots
+// are those of the values, letter for letter.
+TEST(PolynomialDialog, ArithmeticInTheBoxesReadsAsItsValue) {
+  const struct {
+    Degree degree;
+    std::array<const char*, 5> expressions;
+    std::array<const char*, 5> values;
+  } cases[] = {
+      {kQuadratic,
+       {nullptr, nullptr, "1", "-1/3", "2^-1"},
+       {nullptr, nullptr, "1", "-0.3333333333333333", "0.5"}},
+      {kCubic,
+       {nullptr, "2*pi", "sqrt(2)", "-e", "ln(10)"},
+       {nullptr, "6.283185307179586", "1.4142135623730951", "-2.718281828459045",
+        "2.302585092994046"}},
+      {kQuartic, {"1", "0", "-(2+3)", " ", "2^2"}, {"1", "0", "-5", "0", "4"}},
+  };
+  for (const auto& c : cases) {
+    CPolynomialDlg dialog;
+    std::string fromExpressions, fromValues;
+    RunModal(dialog, [&] {
+      ChooseDegree(c.degree);
+      EXPECT_TRUE(Calculate(c.expressions).empty());
+      fromExpressions = TextIn(IDC_POLY_ROOTS);
+      ChooseDegree(c.degree);
+      EXPECT_TRUE(Calculate(c.values).empty());
+      fromValues = TextIn(IDC_POLY_ROOTS);
+    });
+    EXPECT_EQ(fromExpressions, fromValues) << c.expressions[2];
+    EXPECT_NE(fromValues, "");
+  }
+}
+
+TEST(PolynomialDialog, ABoxThatIsRefusedIsNamedAndTheRootsStayAsTheyWere) {
+  const struct {
+    Degree degree;
+    std::array<const char*, 5> coefficients;
+    int refused;
+    const char* message;
+  } cases[] = {
+      {kQuadratic,
+       {nullptr, nullptr, "2,5", "1", "1"},
+       IDC_POLY_X2,
+       "Coefficient of x^2: \"2,5\" is not a number: use a point (.) for the decimal "
+       "separator."},
+      // Boxes are read from the highest power down, and the first refused is named.
+      {kQuartic,
+       {"1", "1", "x", "(", "1/0"},
+       IDC_POLY_X2,
+       "Coefficient of x^2: \"x\" is not a number."},
+      {kCubic,
+       {nullptr, "1", "0", "0", "ln(0)"},
+       IDC_POLY_CONSTANT,
+       "Constant term: \"ln(0)\" is not a finite number."},
+      // A refused leading coefficient is named before the solver could call it zero.
+      {kCubic,
+       {nullptr, "0,0", "1", "1", "1"},
+       IDC_POLY_X3,
+       "Coefficient of x^3: \"0,0\" is not a number: use a point (.) for the decimal separator."},
+  };
+  for (const auto& c : cases) {
+    CPolynomialDlg dialog;
+    RunModal(dialog, [&] {
+      ChooseDegree(c.degree);
+      EXPECT_TRUE(Calculate({"1", "1", "1", "-3", "2"}).empty());
+      const std::string roots = TextIn(IDC_POLY_ROOTS);
+      RetypeBoxes(kBoxes, c.coefficients);
+      ASSERT_FALSE(RootsShown());
+      ExpectCalculateToRefuseTheBox(c.refused, c.message);
+      EXPECT_FALSE(RootsShown()) << c.message;
+      EXPECT_EQ(TextIn(IDC_POLY_ROOTS), roots) << c.message;
+    });
+  }
+}
+
 TEST(PolynomialDialog, ALeadingCoefficientOfZeroIsRefusedWithoutRoots) {
   const struct {
     Degree degree;

@@ -119,11 +119,17 @@ const ResultCase kResultCases[] = {
      kAngle,
      {"1", "1", "1", "1", "1", "1"},
      "\n Angle between X and Y \t=            0 radians \n\n \t\t\t=            0 degrees"},
-    {"LettersReadAsZeroAndTrailingTextIsIgnored",
+    {"BlankAndEmptyBoxesReadAsZero",
      kTwoDimensions,
      kMagnitude,
-     {"abc", "1.5e2xyz", nullptr, "", "-0"},
+     {" ", "1.5e2", nullptr, "", "-0"},
      "\n Magnitude X =          150 \n Magnitude Y =            0"},
+    {"ArithmeticReadsAsItsValue",
+     kThreeDimensions,
+     kSum,
+     {"2-1", "4/2", "sqrt(9)", "2^2", "cbrt(125)", "(1 + 2) * 2"},
+     "\n X + Y =            5 i +             7 j +             9 k \n\n\n"
+     " Magnitude [ X + Y ] =        12.45"},
 };
 
 void PrintTo(const ResultCase& c, std::ostream* out) {
@@ -144,6 +150,58 @@ TEST_P(VectorResults, ShowTheOperationsResultInAMessageBox) {
 }
 
 INSTANTIATE_TEST_SUITE_P(ThroughTheDialog, VectorResults, testing::ValuesIn(kResultCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct RefusalCase {
+  const char* name;
+  Dimension dimension;
+  bool chooseOperation;
+  std::array<const char*, 6> boxes;  // null leaves the box at its "0"
+  int refused;
+  const char* message;
+};
+
+const RefusalCase kRefusalCases[] = {
+    {"DecimalComma",
+     kTwoDimensions,
+     true,
+     {nullptr, "2,5"},
+     IDC_VEC_X2,
+     "X second component (j): \"2,5\" is not a number: use a point (.) for the decimal "
+     "separator."},
+    {"OnlyTheFirstRefusedBoxInReadingOrder",
+     kThreeDimensions,
+     true,
+     {nullptr, nullptr, "abc", "1/0", nullptr, "x"},
+     IDC_VEC_X3,
+     "X third component (k): \"abc\" is not a number."},
+    {"BeforeTheMissingOperation",
+     kThreeDimensions,
+     false,
+     {nullptr, nullptr, nullptr, nullptr, "sqrt(-4)"},
+     IDC_VEC_Y2,
+     "Y second component (j): \"sqrt(-4)\" is not a finite number."},
+};
+
+void PrintTo(const RefusalCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
+class VectorRefusals : public testing::TestWithParam<RefusalCase> {};
+
+TEST_P(VectorRefusals, NameTheBoxComputeNothingAndLetTheUserRetypeIt) {
+  const RefusalCase& c = GetParam();
+  CVectorDlg dialog;
+  RunModal(dialog, [&] {
+    ChooseDimension(c.dimension);
+    if (c.chooseOperation)
+      ChooseOperation(kMagnitude);
+    RetypeBoxes(kBoxes, c.boxes);
+    ExpectCalculateToRefuseTheBox(c.refused, c.message);
+  });
+}
+
+INSTANTIATE_TEST_SUITE_P(ThroughTheDialog, VectorRefusals, testing::ValuesIn(kRefusalCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(VectorDialog, OpensWithTheDimensionListAloneAndAsksForADimension) {

@@ -264,3 +264,26 @@ TEST(BoxNumber, GivesEachRefusalItsReason) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(RefusedBoxMessage, NamesTheBoxAndQuotesItsText) {
+  EXPECT_EQ(RefusedBoxMessage("X real part", "2,5", BoxText::DecimalComma),
+            "X real part: \"2,5\" is not a number: use a point (.) for the decimal separator.");
+  EXPECT_EQ(RefusedBoxMessage("Constant term", "", BoxText::NotANumber),
+            "Constant term: \"\" is not a number.");
+  const std::string longest(kQuotedTextLimit, '7');
+  EXPECT_EQ(RefusedBoxMessage("Coefficient of x", longest + "x", BoxText::NotANumber),
+            "Coefficient of x: \"" + longest + "...\" is not a number.");
+  EXPECT_EQ(RefusedBoxMessage("Coefficient of x", longest, BoxText::NotANumber),
+            "Coefficient of x: \"" + longest + "\" is not a number.");
+  // A character that the limit would cut in two is left out whole.
+  const std::string before(kQuotedTextLimit - 1, '7');
+  EXPECT_EQ(RefusedBoxMessage("Y real part",
+                              before + "\xc3\xa9"
+                                       "1",
+                              BoxText::NotANumber),
+            "Y real part: \"" + before + "...\" is not a number.");
+}
+
+}  // namespace
