@@ -1,8 +1,10 @@
 """Reads the real program through AT-SPI, as a screen reader does, while a person uses it from
-the keyboard: the main menu with its list and its system menu, the About box that the system
-menu opens, a calculator with its boxes, list and system menu, a message box, and the popup
-menu of an edit box. Every window, and every menu while it is open, must be in the
-accessibility tree under the program, with the names a screen reader speaks.
+the keyboard and the mouse: the main menu with its list and its system menu, the About box
+that the system menu opens, a calculator with its boxes, list and system menu, a message box,
+and the popup menu of an edit box. Every window, and every menu while it is open, must be in
+the accessibility tree under the program, with the names a screen reader speaks. In each
+calculator, 1/3 in a box reads as a third, and a decimal comma is refused in a message that
+names the box, after which what the person types replaces the box's text.
 
 Usage: quillet_atspi_test.py PATH_TO_QUILLET (on an X display, with an accessibility bus)
 """
@@ -128,6 +130,94 @@ def wait_until_gone(program, name):
     wait_for(lambda: window_named(program, name) is None, f"the closing of {name!r}")
 
 
+def type_text(window_title, text):
+    """Types `text` into the focused control of the window titled `window_title`."""
+    window_id = subprocess.run(
+        ["xdotool", "search", "--onlyvisible", "--name", f"^{window_title}$"],
+        check=True, capture_output=True, text=True).stdout.split()[0]
+    xdotool("windowfocus", "--sync", window_id)
+    xdotool("type", "--delay", "50", "--", text)
+
+
+def click(node):
+    """A left click in the middle of `node`, where the screen shows it."""
+    x, y = node.queryComponent().getPosition(pyatspi.DESKTOP_COORDS)
+    width, height = node.queryComponent().getSize()
+    xdotool("mousemove", str(x + width // 2), str(y + height // 2), "click", "1")
+
+
+def click_entry(list_node, name):
+    entries = [item for item in children(list_node) if item is not None and item.name == name]
+    if not entries:
+        fail(f"the list {list_node.name!r} has no entry {name!r}")
+    click(entries[0])
+
+
+def text_of(node):
+    node.clear_cache()
+    return node.queryText().getText(0, -1)
+
+
+def expect_message(program, expected):
+    """Waits for the message box, expects `expected` in its text and closes it with Enter."""
+    message = wait_for(lambda: window_named(program, "Quillet"), "the message box")
+    texts = [node.name for node in descendants(message)]
+    if not any(expected in text for text in texts):
+        fail(f"the message box reads {texts}, not {expected!r}")
+    press_keys("Quillet", "Return")
+    wait_until_gone(program, "Quillet")
+
+
+def expect_comma_refused(program, calculator, calculator_title, box_name):
+    """The box named `box_name` holds "2,5": a click on Calculate must raise the message that
+    names the box, and then a typed "3" must replace the box's text."""
+    box = expect_named(calculator, "text", box_name)
+    if text_of(box) != "2,5":
+        fail(f"the box {box_name!r} holds {text_of(box)!r}, not '2,5'")
+    click(expect_named(calculator, "push button", "Calculate"))
+    expect_message(
+        program,
+        f'{box_name}: "2,5" is not a number: use a point (.) for the decimal separator.')
+    type_text(calculator_title, "3")
+    wait_for(lambda: text_of(box) == "3",
+             f"the text '3' in {box_name!r} (it holds {text_of(box)!r})")
+
+
+def check_complex_calculator(program, main_menu, title):
+    click_entry(expect_named(main_menu, "list", "Select Function Type"), "Complex Numbers")
+    calculator_title = "Complex Number Calculator"
+    calculator = wait_for(lambda: window_named(program, calculator_title), "the calculator")
+    click_entry(expect_named(calculator, "list", "Select Operation"), "mag (X)")
+    # Tab goes from the list into the X real box and selects its "0", so typing replaces it.
+    press_keys(calculator_title, "Tab")
+    type_text(calculator_title, "1/3")
+    press_keys(calculator_title, "Return")
+    expect_message(program, " mag(X) =     0.33333 ")
+    # The focus is back in the box with its text selected.
+    type_text(calculator_title, "2,5")
+    expect_comma_refused(program, calculator, calculator_title, "X real part")
+    press_keys(calculator_title, "Escape")
+    wait_until_gone(program, calculator_title)
+
+
+def check_vector_calculator(program, main_menu, title):
+    click_entry(expect_named(main_menu, "list", "Select Function Type"), "Vectors")
+    calculator_title = "Vector Calculator"
+    calculator = wait_for(lambda: window_named(program, calculator_title), "the calculator")
+    click_entry(expect_named(calculator, "list", "Select Dimension"), "2D")
+    operations = wait_for(lambda: named(calculator, "list", "Select Operation"),
+                          "the operation list")
+    click_entry(operations, "Magnitude")
+    press_keys(calculator_title, "Tab")
+    type_text(calculator_title, "1/3")
+    press_keys(calculator_title, "Return")
+    expect_message(program, " Magnitude X =      0.33333 ")
+    type_text(calculator_title, "2,5")
+    expect_comma_refused(program, calculator, calculator_title, "X first component (i)")
+    press_keys(calculator_title, "Escape")
+    wait_until_gone(program, calculator_title)
+
+
 STANDARD_ENTRIES = ["Restore", "Minimize", "Maximize", "Close\tAlt+F4"]
 
 
@@ -202,8 +292,24 @@ def check(quillet):
         fail(f"the edit box's popup menu reads {entry_names(popup)}")
     close_menu(program, calculator_title)
 
+    # A decimal comma in the X^2 box, typed over its whole text.
+    click(box)
+    press_keys(calculator_title, "ctrl+a")
+    type_text(calculator_title, "2,5")
+    expect_comma_refused(program, calculator, calculator_title, "Coefficient of x^2")
+    # With 3 in the box, Enter solves 3x^2 - x/3 = 0.
+    press_keys(calculator_title, "Tab", "ctrl+a")
+    type_text(calculator_title, "-1/3")
+    press_keys(calculator_title, "Return")
+    roots = wait_for(lambda: named(calculator, "text", "Roots"), "the Roots box")
+    wait_for(lambda: showing(roots) and "Two Real Roots" in text_of(roots), "the roots")
+    if "x1 =      0.11111" not in text_of(roots):
+        fail(f"the Roots box reads {text_of(roots)!r}")
+
     press_keys(calculator_title, "Escape")
     wait_until_gone(program, calculator_title)
+    check_complex_calculator(program, main_menu, title)
+    check_vector_calculator(program, main_menu, title)
     press_keys(title, "Escape")
     quillet.wait(timeout=DEADLINE_SECONDS)
 

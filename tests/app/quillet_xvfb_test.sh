@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Starts the real program on its own Xvfb display and uses it from the keyboard as a person
 # would: checks that its windows carry the desktop entry's name as their class, opens Roots of
-# Polynomials from the main menu, solves a cubic, provokes the leading-coefficient message,
-# retypes the box the focus came back to, closes everything with Escape and expects a clean
-# exit.
+# Polynomials from the main menu, solves a cubic, provokes the leading-coefficient message
+# and then a decimal comma's, retypes the box the focus came back to each time, closes
+# everything with Escape and expects a clean exit.
 # Usage: quillet_xvfb_test.sh PATH_TO_QUILLET
 set -euo pipefail
 source "$(dirname "$0")/x_session.sh"
@@ -64,6 +64,20 @@ press_keys "$polynomial" Return
 sleep 0.3
 ! xdotool search --onlyvisible --name "^Quillet\$" >/dev/null 2>&1 ||
   fail "typing after the message did not replace the box's text"
+
+# A decimal comma is refused in a message; the box has the focus back with its text selected,
+# so a typed "2" replaces "1,5" instead of making "1,52" or "21,5", which would be refused again.
+press_keys "$polynomial" ctrl+a
+type_text "$polynomial" "1,5"
+press_keys "$polynomial" Return
+message=$(wait_for_window "Quillet")
+press_keys "$message" Return
+wait_until_closed "Quillet"
+type_text "$polynomial" "2"
+press_keys "$polynomial" Return
+sleep 0.3
+! xdotool search --onlyvisible --name "^Quillet\$" >/dev/null 2>&1 ||
+  fail "typing after the decimal comma's message did not replace the box's text"
 
 # Enter calculated without closing the calculator; Escape closes it.
 xdotool search --onlyvisible --name "^Roots of Polynomials\$" >/dev/null ||
