@@ -28,7 +28,7 @@ end
 
 complete -c quillet-calc -f
 complete -c quillet-calc -l json -d 'Print one JSON object a calculation'
-complete -c quillet-calc -l lenient -d 'Read each number as its leading number, or 0'
+complete -c quillet-calc -l lenient -d 'Read each number as atof does: its leading number, or 0'
 complete -c quillet-calc -l digits -x -a '(seq 1 17)' -d 'Significant digits of the results'
 complete -c quillet-calc -s h -l help -d 'Print the usage and the operations'
 complete -c quillet-calc -l version -d 'Print the version'
