@@ -11,7 +11,7 @@ seconds=$2
 shift 2
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
-  targets=(field_number session quadratic cubic quartic complex_ops vector_ops)
+  targets=(box_number field_number session quadratic cubic quartic complex_ops vector_ops)
 fi
 
 failed=()
@@ -21,6 +21,7 @@ for target in "${targets[@]}"; do
   mkdir -p "$work"
   dictionary=numbers
   [ "$target" = session ] && dictionary=session
+  [ "$target" = box_number ] && dictionary=box_number
   echo "== $target: $seconds s"
   if ! "$build/fuzz/fuzz_$target" -max_total_time="$seconds" -print_final_stats=1 \
       -dict="fuzz/$dictionary.dict" -artifact_prefix="$build/fuzz-findings/$target-" \
