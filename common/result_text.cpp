@@ -1,9 +1,9 @@
 #include "common/result_text.h"
 
+#include <charconv>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
-
-#include "common/c_locale.h"
 
 namespace {
 
@@ -13,38 +13,76 @@ bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
-// `format` with every %W.5g conversion written as %(W+digits-5).<digits>g, and every other
-// conversion (%c, %s, %2d, %%) as it stands.
-std::string WithDigits(const char* format, int digits) {
-  std::string rewritten;
-  const char* p = format;
-  while (const char* percent = std::strchr(p, '%')) {
-    rewritten.append(p, percent);
-    if (percent[1] == '%') {
-      rewritten += "%%";
-      p = percent + 2;
-      continue;
-    }
-    const char* q = percent + 1;
-    while (*q != '\0' && std::strchr("-+ #0", *q) != nullptr)
-      ++q;
-    const char* width = q;
-    int width_value = 0;
-    for (; IsDigit(*q); ++q)
-      width_value = 10 * width_value + (*q - '0');
-    rewritten.append(percent, q);
-    p = q;
-    if (q[0] == '.' && q[1] == '5' && q[2] == 'g') {
-      if (q != width) {
-        rewritten.resize(rewritten.size() - static_cast<size_t>(q - width));
-        rewritten += std::to_string(width_value + digits - ResultDigits::kStandard);
-      }
-      rewritten += '.' + std::to_string(digits) + 'g';
-      p = q + 3;
-    }
+int ReadCount(const char*& p) {
+  int count = 0;
+  for (; IsDigit(*p); ++p)
+    count = 10 * count + (*p - '0');
+  return count;
+}
+
+// One conversion of a format, %[-][width][.precision]<letter>, with `p` just past its '%'.
+struct Conversion {
+  bool left = false;
+  int width = 0;
+  int precision = -1;  // none given
+  char letter = '\0';
+};
+
+Conversion ReadConversion(const char*& p) {
+  Conversion c;
+  if (*p == '-') {
+    c.left = true;
+    ++p;
   }
-  rewritten.append(p);
-  return rewritten;
+  c.width = ReadCount(p);
+  if (*p == '.') {
+    ++p;
+    c.precision = ReadCount(p);
+  }
+  c.letter = *p;
+  if (*p != '\0')
+    ++p;
+  return c;
+}
+
+// The conversion's text, already at the end of `out` from `start` on, padded with blanks to
+// its field width, on the left unless the conversion is left-justified.
+void Pad(std::string& out, size_t start, const Conversion& c) {
+  const size_t length = out.size() - start;
+  const auto width = static_cast<size_t>(c.width);
+  if (length >= width)
+    return;
+  if (c.left)
+    out.append(width - length, ' ');
+  else
+    out.insert(start, width - length, ' ');
+}
+
+// printf's %g: `precision` significant digits (none given means 6, and 0 means 1) in the
+// shorter of the fixed and the exponent forms, trailing zeros dropped. std::to_chars writes
+// exactly that, and never with the process locale's decimal point.
+void AppendGeneral(std::string& out, double value, int precision) {
+  if (precision < 0)
+    precision = 6;
+  const size_t start = out.size();
+  // A sign, the digits, a point and an exponent of e-308 at most.
+  out.resize(start + static_cast<size_t>(precision) + 8);
+  char* first = out.data() + start;
+  const auto end =
+      std::to_chars(first, out.data() + out.size(), value, std::chars_format::general, precision)
+          .ptr;
+  out.resize(start + static_cast<size_t>(end - first));
+}
+
+void AppendInteger(std::string& out, int value) {
+  char digits[16];
+  const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+  out.append(digits, end);
+}
+
+[[noreturn]] void Unsupported(const char* format) {
+  std::fprintf(stderr, "result text: unsupported conversion in \"%s\"\n", format);
+  std::abort();
 }
 
 }  // namespace
@@ -66,29 +104,49 @@ std::string ResultText(const char* format, ...) {
 }
 
 std::string ResultTextV(const char* format, va_list args) {
-  // The standard five digits format straight from the calculators' own format strings.
-  std::string other_format;
-  if (result_digits != ResultDigits::kStandard) {
-    other_format = WithDigits(format, result_digits);
-    format = other_format.c_str();
+  const int digits = result_digits;
+  std::string out;
+  out.reserve(std::strlen(format) + 64);
+  const char* p = format;
+  while (const char* percent = std::strchr(p, '%')) {
+    out.append(p, percent);
+    p = percent + 1;
+    if (*p == '%') {
+      out += '%';
+      ++p;
+      continue;
+    }
+    Conversion c = ReadConversion(p);
+    const size_t start = out.size();
+    switch (c.letter) {
+      case 'g':
+        // The calculators' five digits become `digits`, and their columns widen with them.
+        if (c.precision == ResultDigits::kStandard && digits != ResultDigits::kStandard) {
+          if (c.width > 0)
+            c.width += digits - ResultDigits::kStandard;
+          c.precision = digits;
+        }
+        AppendGeneral(out, va_arg(args, double), c.precision);
+        break;
+      case 'd':
+        if (c.precision >= 0)
+          Unsupported(format);
+        AppendInteger(out, va_arg(args, int));
+        break;
+      case 'c':
+        out += static_cast<char>(va_arg(args, int));
+        break;
+      case 's': {
+        const char* text = va_arg(args, const char*);
+        out.append(text, c.precision >= 0 ? strnlen(text, static_cast<size_t>(c.precision))
+                                          : std::strlen(text));
+        break;
+      }
+      default:
+        Unsupported(format);
+    }
+    Pad(out, start, c);
   }
-  // Formatting switches this thread to the "C" locale for the call alone, so a comma-decimal
-  // user locale never reaches the printed digits.
-  const locale_t previous = uselocale(CLocale());
-  // Every result text fits the buffer, so it is formatted once; only a longer text is
-  // formatted a second time, straight into a string of its length.
-  char buffer[512];
-  va_list again;
-  va_copy(again, args);
-  const int length = std::vsnprintf(buffer, sizeof buffer, format, args);
-  std::string text;
-  if (length > 0 && static_cast<size_t>(length) < sizeof buffer) {
-    text.assign(buffer, static_cast<size_t>(length));
-  } else if (length > 0) {
-    text.resize(static_cast<size_t>(length));
-    std::vsnprintf(text.data(), text.size() + 1, format, again);
-  }
-  va_end(again);
-  uselocale(previous);
-  return text;
+  out.append(p);
+  return out;
 }

@@ -4,8 +4,11 @@
 #include <string>
 #include <vector>
 
-// printf-style formatting as the C library does it in the "C" locale, whatever the process
-// locale: '.' decimals, and infinities and not-a-numbers spelled "inf", "-inf", "nan", "-nan".
+// printf-style formatting, the same text byte for byte as the C library's in the "C" locale,
+// whatever the process locale: '.' decimals, and infinities and not-a-numbers spelled "inf",
+// "-inf", "nan", "-nan". The conversions are those the result texts use: %g, %d, %c, %s and
+// %%, each with an optional '-' flag and field width, and %g and %s with a precision. Any other
+// conversion is a fault of the caller and ends the program.
 std::string ResultText(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
 // The same, with the arguments already gathered by the caller's own variadic function.
