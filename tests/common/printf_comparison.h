@@ -73,6 +73,7 @@ inline std::optional<PrintfMismatch> CompareWithPrintf(double value, int digits)
                 12 + widen, digits, value);
   if (ours == expected)
     return std::nullopt;
-  return PrintfMismatch{"%" + std::to_string(11 + widen) + "." + std::to_string(digits) + "g",
-                        value, ours, expected};
+  char format[16];
+  std::snprintf(format, sizeof format, "%%%d.%dg", 11 + widen, digits);
+  return PrintfMismatch{format, value, ours, expected};
 }
