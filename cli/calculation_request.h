@@ -1,9 +1,10 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
+#include <span>
 #include <string>
 #include <variant>
-#include <vector>
 
 #include "complex/complex_ops.h"
 #include "vector/vector_ops.h"
@@ -11,11 +12,14 @@
 // One calculation asked for on the command line or on a line of standard input, with its
 // numbers still as the words that will be read like the calculators' boxes.
 
-// A polynomial of degree 2, 3 or 4: its coefficient texts from the highest power down.
+// A polynomial of degree 2, 3 or 4: its coefficient texts from the highest power down, which
+// are the words the request was read from, so that the request is valid while they live.
 struct RootsRequest {
-  std::vector<std::string> coefficients;
+  std::span<const std::string> coefficients;
 
-  bool operator==(const RootsRequest&) const = default;
+  bool operator==(const RootsRequest& other) const {
+    return std::ranges::equal(coefficients, other.coefficients);
+  }
 };
 
 // An operation of the complex calculator on X, Y and Z, given as XR, XI, YR, YI, ZR, ZI.

@@ -37,7 +37,7 @@ ParsedCalculation ParseRoots(std::span<const std::string> coefficients, NumberRe
   double values[5];
   if (auto error = ReadNumbers(coefficients, 2, reading, values))
     return *error;
-  return RootsRequest{{coefficients.begin(), coefficients.end()}};
+  return RootsRequest{coefficients};
 }
 
 ParsedCalculation ParseComplex(std::span<const std::string> words, NumberReading reading) {

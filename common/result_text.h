@@ -45,4 +45,6 @@ struct ShownNumber {
 struct ResultWithNumbers {
   std::string text;
   std::vector<ShownNumber> numbers;
+
+  bool operator==(const ResultWithNumbers&) const = default;
 };
