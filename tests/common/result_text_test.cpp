@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 #include <limits>
+#include <stdexcept>
 
 #include "tests/common/locale_guard.h"
 #include "tests/common/printf_comparison.h"
@@ -145,6 +146,20 @@ TEST(ResultDigits, EndsWithItsScope) {
     EXPECT_EQ(ResultText("%11.5g", 0.1), "               0.1");
   }
   EXPECT_EQ(ResultText("%11.5g", 2.0 / 3), "    0.66667");
+}
+
+// A result's numbers compare by what is shown, not by what the unused places hold, and a
+// seventh number is refused rather than written beyond them.
+TEST(ShownNumbers, CompareByTheNumbersShownAndHoldNoMoreThanSix) {
+  ShownNumbers numbers{{"re", 1.0}, {"im", 2.0}};
+  EXPECT_EQ(numbers, (ShownNumbers{{"re", 1.0}, {"im", 2.0}}));
+  EXPECT_NE(numbers, (ShownNumbers{{"re", 1.0}}));
+  EXPECT_NE(numbers, (ShownNumbers{{"re", 1.0}, {"im", -2.0}}));
+  for (size_t i = numbers.size(); i < ShownNumbers::kMost; ++i)
+    numbers.push_back({"x", 0.0});
+  EXPECT_EQ(numbers.size(), ShownNumbers::kMost);
+  EXPECT_THROW(numbers.push_back({"x", 0.0}), std::out_of_range);
+  EXPECT_EQ(numbers.size(), ShownNumbers::kMost);
 }
 
 }  // namespace
