@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "common/general_number.h"
+
 namespace {
 
 thread_local int result_digits = ResultDigits::kStandard;
@@ -58,19 +60,14 @@ void Pad(std::string& out, size_t start, const Conversion& c) {
     out.insert(start, width - length, ' ');
 }
 
-// printf's %g: `precision` significant digits (none given means 6, and 0 means 1) in the
-// shorter of the fixed and the exponent forms, trailing zeros dropped. std::to_chars writes
-// exactly that, and never with the process locale's decimal point.
+// printf's %g with `precision` significant digits (none given means 6).
 void AppendGeneral(std::string& out, double value, int precision) {
   if (precision < 0)
     precision = 6;
   const size_t start = out.size();
-  // A sign, the digits, a point and an exponent of e-308 at most.
   out.resize(start + static_cast<size_t>(precision) + 8);
   char* first = out.data() + start;
-  const auto end =
-      std::to_chars(first, out.data() + out.size(), value, std::chars_format::general, precision)
-          .ptr;
+  const char* end = WriteGeneralNumber(first, out.data() + out.size(), value, precision);
   out.resize(start + static_cast<size_t>(end - first));
 }
 

@@ -11,22 +11,30 @@
 
 #include "common/result_text.h"
 
-// Random doubles for holding the result texts against the C library's own printf: half are
-// any bit pattern at all (every exponent, subnormals, both zeros, infinities and not-a-numbers
-// with their signs and payloads), half lie on or beside a decimal rounding boundary (a
-// half-way point of 1 to 17 significant digits, at any power of ten).
+// Random doubles for holding the result texts against the C library's own printf. A quarter
+// are any bit pattern at all (every exponent, subnormals, both zeros, infinities and
+// not-a-numbers with their signs and payloads); a quarter lie on or beside a decimal rounding
+// boundary (a half-way point of 1 to 17 significant digits) at any power of ten; the other
+// half are the same two kinds with a magnitude from 1e-25 to 1e20, where the calculators'
+// numbers mostly are.
 class PrintfComparisonValues {
  public:
   explicit PrintfComparisonValues(uint64_t seed) : random_(seed) {}
 
   double Next() {
     const uint64_t bits = random_();
-    if (bits & 1)
-      return std::bit_cast<double>(random_());
+    const bool ordinary = (bits >> 30) & 1;
+    if (bits & 1) {
+      uint64_t pattern = random_();
+      if (ordinary)  // a biased exponent from 940 to 1090: 2^-83 to 2^67
+        pattern = (pattern & 0x800fffffffffffffULL) | ((940 + (bits >> 40) % 151) << 52);
+      return std::bit_cast<double>(pattern);
+    }
     // d.dd...d5e<exponent> with `digits` digits before the 5, read to the nearest double,
     // then maybe moved one step to either side.
     const int digits = 1 + static_cast<int>((bits >> 1) % 17);
-    const int exponent = static_cast<int>((bits >> 8) % 640) - 330;
+    const int exponent = ordinary ? static_cast<int>((bits >> 8) % 46) - 25
+                                  : static_cast<int>((bits >> 8) % 640) - 330;
     std::string number = (bits >> 20) & 1 ? "-" : "";
     number += static_cast<char>('1' + random_() % 9);
     number += '.';
