@@ -1,34 +1,40 @@
 #include "cli/word_splitter.h"
 
+namespace {
+
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
+
+}  // namespace
+
 std::variant<std::span<const std::string>, UsageError> WordSplitter::Split(std::string_view line) {
   size_t count = 0;
-  const auto next_word = [&]() -> std::string& {
+  const char* p = line.data();
+  const char* const end = p + line.size();
+  while (true) {
+    while (p != end && IsBlank(*p))
+      ++p;
+    if (p == end)
+      break;
     if (count == words_.size())
       words_.emplace_back();
     std::string& word = words_[count++];
     word.clear();
-    return word;
-  };
-  size_t at = 0;
-  while (true) {
-    at = line.find_first_not_of(" \t", at);
-    if (at == std::string_view::npos)
-      break;
     // A word runs to the next blank or tab outside quotes; a quoted empty word "" is a word.
-    std::string& word = next_word();
     bool quoted = false;
-    for (; at < line.size(); ++at) {
-      const size_t end = line.find_first_of(quoted ? "\"" : " \t\"", at);
-      word.append(line.substr(at, end - at));
-      at = end;
-      if (end == std::string_view::npos || line[end] != '"')
+    while (p != end) {
+      const char* run = p;
+      while (p != end && *p != '"' && (quoted || !IsBlank(*p)))
+        ++p;
+      word.append(run, p);
+      if (p == end || *p != '"')
         break;
       quoted = !quoted;
+      ++p;
     }
     if (quoted)
       return UsageError{"a double quote is not closed"};
-    if (at == std::string_view::npos)
-      break;
   }
   return std::span<const std::string>(words_.data(), count);
 }

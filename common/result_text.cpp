@@ -1,5 +1,6 @@
 #include "common/result_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <cstdlib>
@@ -47,35 +48,51 @@ Conversion ReadConversion(const char*& p) {
   return c;
 }
 
-// The conversion's text, already at the end of `out` from `start` on, padded with blanks to
-// its field width, on the left unless the conversion is left-justified.
-void Pad(std::string& out, size_t start, const Conversion& c) {
-  const size_t length = out.size() - start;
-  const auto width = static_cast<size_t>(c.width);
-  if (length >= width)
-    return;
-  if (c.left)
-    out.append(width - length, ' ');
-  else
-    out.insert(start, width - length, ' ');
-}
+// A text written by pointer into a string that grows only when a piece does not fit, since
+// the string's own appends cost more than the formatting of the numbers.
+class TextWriter {
+ public:
+  explicit TextWriter(size_t expected) { text_.resize(expected); }
 
-// printf's %g with `precision` significant digits (none given means 6).
-void AppendGeneral(std::string& out, double value, int precision) {
-  if (precision < 0)
-    precision = 6;
-  const size_t start = out.size();
-  out.resize(start + static_cast<size_t>(precision) + 8);
-  char* first = out.data() + start;
-  const char* end = WriteGeneralNumber(first, out.data() + out.size(), value, precision);
-  out.resize(start + static_cast<size_t>(end - first));
-}
+  // Room for `count` more characters, at the place the next one goes.
+  char* Room(size_t count) {
+    if (used_ + count > text_.size())
+      text_.resize(std::max(2 * text_.size(), used_ + count));
+    return text_.data() + used_;
+  }
+  void Wrote(const char* end) { used_ = static_cast<size_t>(end - text_.data()); }
+  void Append(const char* text, size_t count) {
+    std::memcpy(Room(count), text, count);
+    used_ += count;
+  }
+  size_t Used() const { return used_; }
 
-void AppendInteger(std::string& out, int value) {
-  char digits[16];
-  const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-  out.append(digits, end);
-}
+  // What was written from `start` on, padded with blanks to the conversion's field width,
+  // on the left unless it is left-justified.
+  void Pad(size_t start, const Conversion& c) {
+    const size_t length = used_ - start;
+    const auto width = static_cast<size_t>(c.width);
+    if (length >= width)
+      return;
+    char* field = Room(width - length) - length;
+    if (c.left) {
+      std::memset(field + length, ' ', width - length);
+    } else {
+      std::memmove(field + width - length, field, length);
+      std::memset(field, ' ', width - length);
+    }
+    used_ += width - length;
+  }
+
+  std::string Finish() && {
+    text_.resize(used_);
+    return std::move(text_);
+  }
+
+ private:
+  std::string text_;
+  size_t used_ = 0;
+};
 
 [[noreturn]] void Unsupported(const char* format) {
   std::fprintf(stderr, "result text: unsupported conversion in \"%s\"\n", format);
@@ -102,48 +119,55 @@ std::string ResultText(const char* format, ...) {
 
 std::string ResultTextV(const char* format, va_list args) {
   const int digits = result_digits;
-  std::string out;
-  out.reserve(std::strlen(format) + 64);
+  TextWriter out(std::strlen(format) + 64);
   const char* p = format;
   while (const char* percent = std::strchr(p, '%')) {
-    out.append(p, percent);
+    out.Append(p, static_cast<size_t>(percent - p));
     p = percent + 1;
     if (*p == '%') {
-      out += '%';
+      out.Append("%", 1);
       ++p;
       continue;
     }
     Conversion c = ReadConversion(p);
-    const size_t start = out.size();
+    const size_t start = out.Used();
     switch (c.letter) {
-      case 'g':
+      case 'g': {
         // The calculators' five digits become `digits`, and their columns widen with them.
         if (c.precision == ResultDigits::kStandard && digits != ResultDigits::kStandard) {
           if (c.width > 0)
             c.width += digits - ResultDigits::kStandard;
           c.precision = digits;
         }
-        AppendGeneral(out, va_arg(args, double), c.precision);
+        const int precision = c.precision < 0 ? 6 : c.precision;
+        const size_t room = static_cast<size_t>(precision) + 8;
+        char* first = out.Room(room);
+        out.Wrote(WriteGeneralNumber(first, first + room, va_arg(args, double), precision));
         break;
-      case 'd':
+      }
+      case 'd': {
         if (c.precision >= 0)
           Unsupported(format);
-        AppendInteger(out, va_arg(args, int));
+        char* first = out.Room(16);
+        out.Wrote(std::to_chars(first, first + 16, va_arg(args, int)).ptr);
         break;
-      case 'c':
-        out += static_cast<char>(va_arg(args, int));
+      }
+      case 'c': {
+        const char letter = static_cast<char>(va_arg(args, int));
+        out.Append(&letter, 1);
         break;
+      }
       case 's': {
         const char* text = va_arg(args, const char*);
-        out.append(text, c.precision >= 0 ? strnlen(text, static_cast<size_t>(c.precision))
+        out.Append(text, c.precision >= 0 ? strnlen(text, static_cast<size_t>(c.precision))
                                           : std::strlen(text));
         break;
       }
       default:
         Unsupported(format);
     }
-    Pad(out, start, c);
+    out.Pad(start, c);
   }
-  out.append(p);
-  return out;
+  out.Append(p, std::strlen(p));
+  return std::move(out).Finish();
 }
