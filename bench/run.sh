@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs the benchmarks of a build made with -DQUILLET_BENCHMARKS=ON: every solver and operation
-# (median of repeated runs), then the batch throughput of quillet-calc on random quartics.
+# (median of repeated runs), the result texts against printf on ten million random doubles, then
+# the batch throughput of quillet-calc on random quartics.
 set -euo pipefail
 
 build=${1:?usage: bench/run.sh BUILD_DIR}
@@ -12,6 +13,8 @@ runs=5
   --benchmark_min_warmup_time=0.2 \
   --benchmark_report_aggregates_only=true \
   --benchmark_filter="${QUILLET_BENCH_FILTER:-.}" | grep -v -E '_(mean|stddev|cv) '
+
+"$build/bench/printf_comparison" 10000000
 
 input=$(mktemp)
 trap 'rm -f "$input"' EXIT

@@ -11,7 +11,8 @@
 // One calculation asked for on the command line or on a line of standard input, with its
 // numbers still as the words that will be read like the calculators' boxes.
 
-// A polynomial of degree 2, 3 or 4: its coefficient texts from the highest power down.
+// A polynomial of degree 2, 3 or 4: its coefficient texts from the highest power down, each
+// the word given or, for a word that is arithmetic, a text that reads as its value.
 struct RootsRequest {
   std::vector<std::string> coefficients;
 

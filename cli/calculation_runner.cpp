@@ -1,7 +1,6 @@
 #include "cli/calculation_runner.h"
 
 #include <algorithm>
-#include <iterator>
 
 #include "complex/complex_ops.h"
 #include "poly/polynomial.h"
@@ -10,27 +9,28 @@
 namespace {
 
 // The parser lets only 3, 4 or 5 coefficients through.
-CalculationEvents Run(const RootsRequest& request) {
-  PolyEffects effects = CalculatePolynomial(request.coefficients);
-  return {std::make_move_iterator(effects.begin()), std::make_move_iterator(effects.end())};
+void Run(const RootsRequest& request, CalculationEvents& events) {
+  for (PolyEffect& effect : CalculatePolynomial(request.coefficients))
+    events.emplace_back(std::move(effect));
 }
 
-CalculationEvents Run(const ComplexRequest& request) {
+void Run(const ComplexRequest& request, CalculationEvents& events) {
   const auto& p = request.parts;
-  return {
-      ComputeComplexResultWithNumbers(request.operation, {p[0], p[1]}, {p[2], p[3]}, {p[4], p[5]})};
+  events.emplace_back(
+      ComputeComplexResultWithNumbers(request.operation, {p[0], p[1]}, {p[2], p[3]}, {p[4], p[5]}));
 }
 
-CalculationEvents Run(const VectorRequest& request) {
+void Run(const VectorRequest& request, CalculationEvents& events) {
   const auto& c = request.components;
-  return {ComputeVectorResultWithNumbers(request.dimension, request.operation, {c[0], c[1], c[2]},
-                                         {c[3], c[4], c[5]})};
+  events.emplace_back(ComputeVectorResultWithNumbers(request.dimension, request.operation,
+                                                     {c[0], c[1], c[2]}, {c[3], c[4], c[5]}));
 }
 
 }  // namespace
 
-CalculationEvents RunCalculation(const CalculationRequest& request) {
-  return std::visit([](const auto& r) { return Run(r); }, request);
+void RunCalculation(const CalculationRequest& request, CalculationEvents& events) {
+  events.clear();
+  std::visit([&events](const auto& r) { Run(r, events); }, request);
 }
 
 bool ProducedResult(const CalculationEvents& events) {

@@ -11,7 +11,6 @@
 #include "cli/calculation_runner.h"
 #include "cli/event_printer.h"
 #include "cli/request_parser.h"
-#include "cli/word_splitter.h"
 
 namespace {
 
@@ -88,11 +87,11 @@ void CalculatorSession::AnswerLine(std::string_view line, long number) {
   if (IsBlank(line))
     return;
   const std::string where = "line " + std::to_string(number) + ": ";
-  const auto words = SplitWords(line);
+  const auto words = splitter_.Split(line);
   if (const auto* error = std::get_if<UsageError>(&words))
     ReportUsageError(where + error->problem);
   else
-    Calculate(std::get<std::vector<std::string>>(words), where);
+    Calculate(std::get<std::span<const std::string>>(words), where);
 }
 
 void CalculatorSession::ReportUsageError(std::string_view problem) {
@@ -125,12 +124,12 @@ void CalculatorSession::Calculate(std::span<const std::string> words, std::strin
     ReportUsageError(std::string(where) + error->problem);
     return;
   }
-  const CalculationEvents events = RunCalculation(std::get<CalculationRequest>(parsed));
+  RunCalculation(std::get<CalculationRequest>(parsed), events_);
   if (format_ == Format::Json)
-    AppendJson(events, out_);
+    AppendJson(events_, out_);
   else
-    AppendPlain(events, out_, PlainErrorText());
-  Note(ProducedResult(events) ? kAllResults : kInputError);
+    AppendPlain(events_, out_, PlainErrorText());
+  Note(ProducedResult(events_) ? kAllResults : kInputError);
   FlushWhenLarge();
 }
 

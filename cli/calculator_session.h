@@ -7,7 +7,9 @@
 #include <string>
 #include <string_view>
 
+#include "cli/calculation_event.h"
 #include "cli/number_word.h"
+#include "cli/word_splitter.h"
 #include "common/result_text.h"
 
 // How a session reads numbers and writes results.
@@ -79,5 +81,8 @@ class CalculatorSession {
   bool failed_ = false;
   std::string out_;
   std::string err_;
+  // Kept from one line of a batch to the next, with their room.
+  WordSplitter splitter_;
+  CalculationEvents events_;
   int exit_status_ = kAllResults;
 };

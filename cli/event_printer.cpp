@@ -62,7 +62,7 @@ void AppendRootValues(const std::vector<RootValue>& values, std::string& out) {
 }
 
 // ,"values":{"re":..,"im":..,"magnitude":..}
-void AppendShownNumbers(const std::vector<ShownNumber>& numbers, std::string& out) {
+void AppendShownNumbers(const ShownNumbers& numbers, std::string& out) {
   out += ",\"values\":{";
   for (size_t i = 0; i < numbers.size(); ++i) {
     if (i > 0)

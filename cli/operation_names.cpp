@@ -29,6 +29,21 @@ std::string Folded(std::string_view word) {
   return folded;
 }
 
+// Whether `folded`, already folded, is `entry` once folded: compared as it goes, since
+// folding every entry anew for every word would cost more than the calculation.
+bool IsFoldedEntry(std::string_view folded, std::string_view entry) {
+  size_t at = 0;
+  for (const char c : entry) {
+    if (c == ' ' || c == '\t')
+      continue;
+    const char lower = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    if (at == folded.size() || folded[at] != lower)
+      return false;
+    ++at;
+  }
+  return at == folded.size();
+}
+
 bool IsDigits(std::string_view word) {
   return !word.empty() &&
          std::all_of(word.begin(), word.end(), [](char c) { return c >= '0' && c <= '9'; });
@@ -47,7 +62,7 @@ std::optional<int> FindInList(std::string_view word, const char* const* names,
     return position;
   }
   for (int i = 0; i < count; ++i) {
-    if (folded == Folded(names[i]) || folded == aliases[i])
+    if (IsFoldedEntry(folded, names[i]) || folded == aliases[i])
       return i;
   }
   return std::nullopt;
@@ -66,7 +81,7 @@ std::optional<int> FindVectorOperation(std::string_view word) {
 std::optional<int> FindVectorDimension(std::string_view word) {
   const std::string folded = Folded(word);
   for (int i = 0; i < kVectorDimensionCount; ++i) {
-    if (folded == Folded(kVectorDimensionNames[i]))
+    if (IsFoldedEntry(folded, kVectorDimensionNames[i]))
       return i;
   }
   return std::nullopt;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -9,5 +10,13 @@
 
 // The words of one line of standard input, as a shell would give them: separated by blanks
 // and tabs, with double quotes keeping blanks inside a word ("X / Y") and themselves dropped.
-// A quote left open is a usage error.
-std::variant<std::vector<std::string>, UsageError> SplitWords(std::string_view line);
+// A quote left open is a usage error. The splitter keeps its words' room from one line to the
+// next, so that a batch of lines costs no allocation a line.
+class WordSplitter {
+ public:
+  // The words of `line`, valid until the next call.
+  std::variant<std::span<const std::string>, UsageError> Split(std::string_view line);
+
+ private:
+  std::vector<std::string> words_;
+};

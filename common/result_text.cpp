@@ -1,9 +1,12 @@
 #include "common/result_text.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
-#include "common/c_locale.h"
+#include "common/general_number.h"
 
 namespace {
 
@@ -13,38 +16,87 @@ bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
-// `format` with every %W.5g conversion written as %(W+digits-5).<digits>g, and every other
-// conversion (%c, %s, %2d, %%) as it stands.
-std::string WithDigits(const char* format, int digits) {
-  std::string rewritten;
-  const char* p = format;
-  while (const char* percent = std::strchr(p, '%')) {
-    rewritten.append(p, percent);
-    if (percent[1] == '%') {
-      rewritten += "%%";
-      p = percent + 2;
-      continue;
-    }
-    const char* q = percent + 1;
-    while (*q != '\0' && std::strchr("-+ #0", *q) != nullptr)
-      ++q;
-    const char* width = q;
-    int width_value = 0;
-    for (; IsDigit(*q); ++q)
-      width_value = 10 * width_value + (*q - '0');
-    rewritten.append(percent, q);
-    p = q;
-    if (q[0] == '.' && q[1] == '5' && q[2] == 'g') {
-      if (q != width) {
-        rewritten.resize(rewritten.size() - static_cast<size_t>(q - width));
-        rewritten += std::to_string(width_value + digits - ResultDigits::kStandard);
-      }
-      rewritten += '.' + std::to_string(digits) + 'g';
-      p = q + 3;
-    }
+int ReadCount(const char*& p) {
+  int count = 0;
+  for (; IsDigit(*p); ++p)
+    count = 10 * count + (*p - '0');
+  return count;
+}
+
+// One conversion of a format, %[-][width][.precision]<letter>, with `p` just past its '%'.
+struct Conversion {
+  bool left = false;
+  int width = 0;
+  int precision = -1;  // none given
+  char letter = '\0';
+};
+
+Conversion ReadConversion(const char*& p) {
+  Conversion c;
+  if (*p == '-') {
+    c.left = true;
+    ++p;
   }
-  rewritten.append(p);
-  return rewritten;
+  c.width = ReadCount(p);
+  if (*p == '.') {
+    ++p;
+    c.precision = ReadCount(p);
+  }
+  c.letter = *p;
+  if (*p != '\0')
+    ++p;
+  return c;
+}
+
+// A text written by pointer into a string that grows only when a piece does not fit, since
+// the string's own appends cost more than the formatting of the numbers.
+class TextWriter {
+ public:
+  explicit TextWriter(size_t expected) { text_.resize(expected); }
+
+  // Room for `count` more characters, at the place the next one goes.
+  char* Room(size_t count) {
+    if (used_ + count > text_.size())
+      text_.resize(std::max(2 * text_.size(), used_ + count));
+    return text_.data() + used_;
+  }
+  void Wrote(const char* end) { used_ = static_cast<size_t>(end - text_.data()); }
+  void Append(const char* text, size_t count) {
+    std::memcpy(Room(count), text, count);
+    used_ += count;
+  }
+  size_t Used() const { return used_; }
+
+  // What was written from `start` on, padded with blanks to the conversion's field width,
+  // on the left unless it is left-justified.
+  void Pad(size_t start, const Conversion& c) {
+    const size_t length = used_ - start;
+    const auto width = static_cast<size_t>(c.width);
+    if (length >= width)
+      return;
+    char* field = Room(width - length) - length;
+    if (c.left) {
+      std::memset(field + length, ' ', width - length);
+    } else {
+      std::memmove(field + width - length, field, length);
+      std::memset(field, ' ', width - length);
+    }
+    used_ += width - length;
+  }
+
+  std::string Finish() && {
+    text_.resize(used_);
+    return std::move(text_);
+  }
+
+ private:
+  std::string text_;
+  size_t used_ = 0;
+};
+
+[[noreturn]] void Unsupported(const char* format) {
+  std::fprintf(stderr, "result text: unsupported conversion in \"%s\"\n", format);
+  std::abort();
 }
 
 }  // namespace
@@ -66,29 +118,56 @@ std::string ResultText(const char* format, ...) {
 }
 
 std::string ResultTextV(const char* format, va_list args) {
-  // The standard five digits format straight from the calculators' own format strings.
-  std::string other_format;
-  if (result_digits != ResultDigits::kStandard) {
-    other_format = WithDigits(format, result_digits);
-    format = other_format.c_str();
+  const int digits = result_digits;
+  TextWriter out(std::strlen(format) + 64);
+  const char* p = format;
+  while (const char* percent = std::strchr(p, '%')) {
+    out.Append(p, static_cast<size_t>(percent - p));
+    p = percent + 1;
+    if (*p == '%') {
+      out.Append("%", 1);
+      ++p;
+      continue;
+    }
+    Conversion c = ReadConversion(p);
+    const size_t start = out.Used();
+    switch (c.letter) {
+      case 'g': {
+        // The calculators' five digits become `digits`, and their columns widen with them.
+        if (c.precision == ResultDigits::kStandard && digits != ResultDigits::kStandard) {
+          if (c.width > 0)
+            c.width += digits - ResultDigits::kStandard;
+          c.precision = digits;
+        }
+        const int precision = c.precision < 0 ? 6 : c.precision;
+        const size_t room = static_cast<size_t>(precision) + 8;
+        char* first = out.Room(room);
+        out.Wrote(WriteGeneralNumber(first, first + room, va_arg(args, double), precision));
+        break;
+      }
+      case 'd': {
+        if (c.precision >= 0)
+          Unsupported(format);
+        char* first = out.Room(16);
+        out.Wrote(std::to_chars(first, first + 16, va_arg(args, int)).ptr);
+        break;
+      }
+      case 'c': {
+        const char letter = static_cast<char>(va_arg(args, int));
+        out.Append(&letter, 1);
+        break;
+      }
+      case 's': {
+        const char* text = va_arg(args, const char*);
+        out.Append(text, c.precision >= 0 ? strnlen(text, static_cast<size_t>(c.precision))
+                                          : std::strlen(text));
+        break;
+      }
+      default:
+        Unsupported(format);
+    }
+    out.Pad(start, c);
   }
-  // Formatting switches this thread to the "C" locale for the call alone, so a comma-decimal
-  // user locale never reaches the printed digits.
-  const locale_t previous = uselocale(CLocale());
-  // Every result text fits the buffer, so it is formatted once; only a longer text is
-  // formatted a second time, straight into a string of its length.
-  char buffer[512];
-  va_list again;
-  va_copy(again, args);
-  const int length = std::vsnprintf(buffer, sizeof buffer, format, args);
-  std::string text;
-  if (length > 0 && static_cast<size_t>(length) < sizeof buffer) {
-    text.assign(buffer, static_cast<size_t>(length));
-  } else if (length > 0) {
-    text.resize(static_cast<size_t>(length));
-    std::vsnprintf(text.data(), text.size() + 1, format, again);
-  }
-  va_end(again);
-  uselocale(previous);
-  return text;
+  out.Append(p, std::strlen(p));
+  return std::move(out).Finish();
 }

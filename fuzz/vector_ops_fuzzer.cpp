@@ -12,7 +12,7 @@
 
 namespace {
 
-size_t ShownNumbers(VectorOperation operation, bool three_dimensions) {
+size_t ShownNumberCount(VectorOperation operation, bool three_dimensions) {
   switch (operation) {
     case VectorOperation::Magnitude:
     case VectorOperation::AngleBetween:
@@ -57,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                               ", dimension " + std::to_string(dimension) + "\n" + input +
                               "\n---\n" + text;
   const auto numbers = ReadResultNumbers(text);
-  FuzzCheck(numbers && numbers->size() == ShownNumbers(operation, three_dimensions),
+  FuzzCheck(numbers && numbers->size() == ShownNumberCount(operation, three_dimensions),
             "result text does not show its numbers", context);
   bool finite = true;
   for (const double component : {x.i, x.j, x.k, y.i, y.j, y.k})

@@ -3,6 +3,8 @@
 #   - start-up: from starting BUILD_DIR/app/Quillet to the mapping of its main menu window,
 #   - resident memory (VmRSS) as soon as that window is mapped,
 #   - result: from pressing Enter in a calculator to the mapping of its result message box,
+#   - beside it, the start-up of a bare Qt 6 dialog with three widgets (BUILD_DIR/bench/
+#     bare_dialog), started in turn with the program, which the main menu should not trail,
 # each the median of RUNS runs (at least 10; one more warm-up run is discarded), timed by
 # map_probe, a small X client built from map_probe.c into BUILD_DIR.
 #
@@ -91,13 +93,26 @@ run_probe() { # the run's name, which is also its output file in the scratch fol
   }
 }
 
+# The bare Qt dialog starts in turn with the program, so that both meet the same load.
+bare=$build_dir/bench/bare_dialog
+[ -x "$bare" ] || fail "no bare dialog at $bare; build the bare_dialog target first"
+run_bare() { # the run's name
+  "$probe" -- "$bare" >"$scratch/$1" 2>"$scratch/probe.log" || {
+    echo "startup.sh: map_probe failed on the bare dialog in $1:" >&2
+    cat "$scratch/probe.log" >&2
+    exit 1
+  }
+}
+
 run_probe warm-up
+run_bare bare-warm-up
 for run in $(seq "$runs"); do
   run_probe "run.$run"
+  run_bare "bare.$run"
 done
 
 # The values of one measurement across all runs, one a line.
-values() { cat "$scratch"/run.* | awk -v key="$1" '$1 == key { print $2 }'; }
+values() { cat "$scratch"/${2:-run}.* | awk -v key="$1" '$1 == key { print $2 }'; }
 median() {
   sort -n | awk '{ v[NR] = $1 }
     END { if (NR % 2) print v[(NR + 1) / 2]; else printf "%.10g\n", (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
@@ -105,6 +120,7 @@ median() {
 startup_ms=$(values startup_ms | median)
 rss_kb=$(values rss_kb | median)
 result_ms=$(values result_ms | median)
+bare_ms=$(values startup_ms bare | median)
 
 missed=0
 report() { # name, median, unit, target
@@ -121,6 +137,9 @@ echo "timed windows: main \"$(sed -n 's/^startup_ms [^ ]* //p' "$first_run")\","
   "calculator \"$(sed -n 's/^opened //p' "$first_run")\"," \
   "result \"$(sed -n 's/^result_ms [^ ]* //p' "$first_run")\""
 report start-up "$startup_ms" ms "$startup_target_ms"
+printf '%-10s median %8s ms   (a bare Qt 6 dialog with three widgets, started in turn)\n' \
+  bare "$bare_ms"
+report "vs bare" "$startup_ms" ms "$bare_ms"
 report memory "$rss_kb" kB "$rss_target_kb"
 report result "$result_ms" ms "$result_target_ms"
 exit $((missed * 3))

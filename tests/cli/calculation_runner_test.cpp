@@ -11,6 +11,12 @@
 
 namespace {
 
+CalculationEvents EventsOf(const CalculationRequest& request) {
+  CalculationEvents events;
+  RunCalculation(request, events);
+  return events;
+}
+
 std::vector<std::string> Names(const ResultWithNumbers& result) {
   std::vector<std::string> names;
   for (const ShownNumber& number : result.numbers)
@@ -56,7 +62,7 @@ TEST(RunCalculation, GivesEveryComplexResultWithTheNumbersItsTextShows) {
   for (const auto& parts : inputs) {
     for (int operation = 0; operation < 11; ++operation) {
       const CalculationEvents events =
-          RunCalculation(ComplexRequest{static_cast<ComplexOperation>(operation), parts});
+          EventsOf(ComplexRequest{static_cast<ComplexOperation>(operation), parts});
       ASSERT_EQ(events.size(), 1u);
       const auto& result = std::get<ResultWithNumbers>(events[0]);
       EXPECT_EQ(Names(result), kComplexNames[operation]) << operation;
@@ -89,8 +95,7 @@ TEST(RunCalculation, GivesEveryVectorResultWithTheNumbersItsTextShows) {
     const std::array<double, 6> components = c.dimension == 1
                                                  ? std::array<double, 6>{1, 2, 3, 4, 5, 6}
                                                  : std::array<double, 6>{3, 4, 0, 4, -3, 0};
-    const CalculationEvents events =
-        RunCalculation(VectorRequest{c.dimension, c.operation, components});
+    const CalculationEvents events = EventsOf(VectorRequest{c.dimension, c.operation, components});
     ASSERT_EQ(events.size(), 1u);
     const auto& result = std::get<ResultWithNumbers>(events[0]);
     EXPECT_EQ(Names(result), c.names) << result.text;
@@ -106,16 +111,32 @@ TEST(RunCalculation, GivesTheNumbersAtFullPrecision) {
            std::fabs(std::nextafter(value, 0.0) - value);
   };
   const auto quotient = std::get<ResultWithNumbers>(
-      RunCalculation(ComplexRequest{ComplexOperation::Quotient, {1, 2, 3, -4, 0, 0}}).at(0));
+      EventsOf(ComplexRequest{ComplexOperation::Quotient, {1, 2, 3, -4, 0, 0}}).at(0));
   EXPECT_EQ(quotient.numbers[0].value, -0.2);
   EXPECT_EQ(quotient.numbers[1].value, 0.4);
   EXPECT_TRUE(within_an_ulp(quotient.numbers[2].value, std::sqrt(0.2L)));
   const auto cosines = std::get<ResultWithNumbers>(
-      RunCalculation(VectorRequest{1, VectorOperation::DirectionCosines, {1, 2, 3, 4, 5, 6}})
-          .at(0));
+      EventsOf(VectorRequest{1, VectorOperation::DirectionCosines, {1, 2, 3, 4, 5, 6}}).at(0));
   for (int i = 0; i < 3; ++i) {
     EXPECT_TRUE(within_an_ulp(cosines.numbers[i].value, (i + 1) / std::sqrt(14.0L))) << i;
     EXPECT_TRUE(within_an_ulp(cosines.numbers[3 + i].value, (i + 4) / std::sqrt(77.0L))) << i;
+  }
+}
+
+// One list of events for a batch: each calculation leaves in it only what it shows itself,
+// whatever the calculation before it showed.
+TEST(RunCalculation, ReplacesWhatTheEventsHeldBefore) {
+  const std::string cubic[] = {"1", "-6", "11", "-6"};
+  const std::string no_quadratic[] = {"0", "0", "0"};
+  const CalculationRequest requests[] = {
+      RootsRequest{cubic},        ComplexRequest{ComplexOperation::Sum, {1, 2, 3, 4, 0, 0}},
+      RootsRequest{no_quadratic}, VectorRequest{1, VectorOperation::DotProduct, {1, 2, 3, 4, 5, 6}},
+      RootsRequest{cubic},
+  };
+  CalculationEvents events;
+  for (const CalculationRequest& request : requests) {
+    RunCalculation(request, events);
+    EXPECT_EQ(events, EventsOf(request)) << request.index();
   }
 }
 

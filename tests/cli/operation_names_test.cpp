@@ -11,11 +11,26 @@ struct NameCase {
 
 const std::optional<int> kNone;
 
-const NameCase kComplexNames[] = {
-    {"0", 0},       {"10", 10},           {"11", kNone},   {"-1", kNone},        {"+1", kNone},
-    {"X / Y", 9},   {"x/y", 9},           {"exp (X) ", 4}, {"exp(x)", 4},        {"z+(x/y)", 10},
-    {"inv", 0},     {"MAG", 1},           {"zxy", 10},     {"NaturalLog(x)", 3}, {"", kNone},
-    {"log", kNone}, {"4294967296", kNone}};
+const NameCase kComplexNames[] = {{"0", 0},
+                                  {"10", 10},
+                                  {"11", kNone},
+                                  {"-1", kNone},
+                                  {"+1", kNone},
+                                  {"X / Y", 9},
+                                  {"x/y", 9},
+                                  {"exp (X) ", 4},
+                                  {"exp(x)", 4},
+                                  {"z+(x/y)", 10},
+                                  {"inv", 0},
+                                  {"MAG", 1},
+                                  {"zxy", 10},
+                                  {"NaturalLog(x)", 3},
+                                  {"", kNone},
+                                  {"log", kNone},
+                                  {"4294967296", kNone},
+                                  {"naturallog", kNone},
+                                  {"x+y+", kNone},
+                                  {"x + y", 7}};
 
 const NameCase kVectorNames[] = {
     {"6", 6},       {"7", kNone},   {"direction cosines", 1},     {"x - y", 3},

@@ -17,22 +17,41 @@ const SplitCase kSplits[] = {
     {"a\"b c\"d e", {"ab cd", "e"}},  // quotes join onto the word they touch
     {"roots \"\" 1 2", {"roots", "", "1", "2"}},
     {"", {}},
+    {"complex add 1.5 -2 3 4 extra words to the end of the line",
+     {"complex", "add", "1.5", "-2", "3", "4", "extra", "words", "to", "the", "end", "of", "the",
+      "line"}},
+    {"\"a long word with \"\"its quotes\" x", {"a long word with its quotes", "x"}},
+    {"q\"\"", {"q"}},
     {" \t ", {}},
 };
 
-TEST(SplitWords, SplitsAtBlanksAndKeepsQuotedBlanks) {
-  for (const auto& c : kSplits) {
-    const auto words = SplitWords(c.line);
-    ASSERT_TRUE(std::holds_alternative<std::vector<std::string>>(words)) << c.line;
-    EXPECT_EQ(std::get<std::vector<std::string>>(words), c.words) << c.line;
+std::vector<std::string> Words(
+    const std::variant<std::span<const std::string>, UsageError>& split) {
+  const auto& words = std::get<std::span<const std::string>>(split);
+  return {words.begin(), words.end()};
+}
+
+// One splitter for all the lines in turn, as a batch uses it: a line with fewer or shorter
+// words than the one before it keeps nothing of that one.
+TEST(WordSplitter, SplitsAtBlanksAndKeepsQuotedBlanks) {
+  WordSplitter splitter;
+  for (int pass = 0; pass < 2; ++pass) {
+    for (const auto& c : kSplits) {
+      const auto words = splitter.Split(c.line);
+      ASSERT_TRUE(std::holds_alternative<std::span<const std::string>>(words)) << c.line;
+      EXPECT_EQ(Words(words), c.words) << c.line;
+    }
   }
 }
 
-TEST(SplitWords, AQuoteLeftOpenIsAUsageError) {
-  for (const char* line : {"complex \"X / Y 1 2", "\"", "roots 1 2 3\""}) {
-    const auto words = SplitWords(line);
+TEST(WordSplitter, AQuoteLeftOpenIsAUsageError) {
+  WordSplitter splitter;
+  for (const char* line : {"complex \"X / Y 1 2", "\"", "roots 1 2 3\"", "a \"b\" \"c"}) {
+    const auto words = splitter.Split(line);
     ASSERT_TRUE(std::holds_alternative<UsageError>(words)) << line;
     EXPECT_EQ(std::get<UsageError>(words).problem, "a double quote is not closed");
+    EXPECT_EQ(Words(splitter.Split("roots 1 2 3")),
+              (std::vector<std::string>{"roots", "1", "2", "3"}));
   }
 }
 

@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <limits>
+#include <stdexcept>
 
 #include "tests/common/locale_guard.h"
+#include "tests/common/printf_comparison.h"
 
 namespace {
 
@@ -31,6 +34,64 @@ const FormatCase kCases[] = {
 TEST(ResultText, FormatsLikePrintfInTheCLocale) {
   for (const auto& c : kCases)
     EXPECT_EQ(ResultText(c.format, c.value), c.text) << c.format;
+}
+
+// Where %g is easiest to get wrong: ties that round to even, rounding that carries into a new
+// power of ten and so changes the form, the edges of the fixed form, the ends of the range.
+const FormatCase kBoundaryCases[] = {
+    {"%11.5g", 99999.5, "      1e+05"},
+    {"%11.5g", 99998.5, "      99998"},
+    {"%11.5g", 99999.4, "      99999"},
+    {"%.2g", 0.125, "0.12"},
+    {"%.2g", 0.375, "0.38"},
+    {"%11.5g", 0.0001, "     0.0001"},
+    {"%11.5g", 0.00001, "      1e-05"},
+    {"%11.5g", 9.99995e-5, " 9.9999e-05"},
+    {"%11.5g", 9.99996e-5, "     0.0001"},
+    {"%11.5g", 1e16, "      1e+16"},
+    {"%11.5g", 9999950000.0, "      1e+10"},
+    {"%11.5g", -1.2345e+100, "-1.2345e+100"},
+    {"%12.5g", 5e-324, " 4.9407e-324"},
+    {"%12.5g", 2.2250738585072014e-308, " 2.2251e-308"},
+    {"%12.5g", 1.7976931348623157e308, " 1.7977e+308"},
+    {"%.17g", 0.1, "0.10000000000000001"},
+    {"%.0g", 0.5, "0.5"},
+    {"%.1g", 0.25, "0.2"},
+    {"%g", 1234567.0, "1.23457e+06"},
+    {"%-12.5g|", -0.0, "-0          |"},
+};
+
+TEST(ResultText, RoundsAndChoosesTheFormAsPrintfDoes) {
+  for (const auto& c : kBoundaryCases) {
+    EXPECT_EQ(ResultText(c.format, c.value), c.text) << c.format << " " << c.value;
+    char expected[64];
+    std::snprintf(expected, sizeof expected, c.format, c.value);
+    EXPECT_EQ(c.text, std::string(expected)) << "the table is wrong for " << c.value;
+  }
+}
+
+TEST(ResultText, FormatsTheOtherConversionsAndTheLiteralText) {
+  EXPECT_EQ(ResultText(" %s = %11.5g %c j (%11.5g) \n", "X+Y", 1.5, '-', 2.0),
+            " X+Y =         1.5 - j (          2) \n");
+  EXPECT_EQ(ResultText("  %2d  %-6s|%3s|%.2s", 7, "mag", "ab", "xyz"), "   7  mag   | ab|xy");
+  EXPECT_EQ(ResultText("%d%%%d %-4d|", -12, 0, 3), "-12%0 3   |");
+  EXPECT_EQ(ResultText("no conversions \r\n"), "no conversions \r\n");
+}
+
+// Over the whole range of doubles and every number of digits that --digits allows; the ten
+// million values of bench/printf_comparison go further.
+TEST(ResultText, AgreesWithPrintfOnRandomDoubles) {
+  PrintfComparisonValues values(20261208);
+  int mismatches = 0;
+  for (int i = 0; i < 100000 && mismatches < 10; ++i) {
+    const double value = values.Next();
+    const int digits = i % 2 == 0 ? ResultDigits::kStandard : 1 + i / 2 % ResultDigits::kMost;
+    if (const auto mismatch = CompareWithPrintf(value, digits)) {
+      ++mismatches;
+      ADD_FAILURE() << mismatch->format << " of " << std::hexfloat << mismatch->value << ": \""
+                    << mismatch->ours << "\" against printf's \"" << mismatch->printf << "\"";
+    }
+  }
 }
 
 TEST(ResultText, KeepsPointDecimalsUnderACommaDecimalLocale) {
@@ -85,6 +146,20 @@ TEST(ResultDigits, EndsWithItsScope) {
     EXPECT_EQ(ResultText("%11.5g", 0.1), "               0.1");
   }
   EXPECT_EQ(ResultText("%11.5g", 2.0 / 3), "    0.66667");
+}
+
+// A result's numbers compare by what is shown, not by what the unused places hold, and a
+// seventh number is refused rather than written beyond them.
+TEST(ShownNumbers, CompareByTheNumbersShownAndHoldNoMoreThanSix) {
+  ShownNumbers numbers{{"re", 1.0}, {"im", 2.0}};
+  EXPECT_EQ(numbers, (ShownNumbers{{"re", 1.0}, {"im", 2.0}}));
+  EXPECT_NE(numbers, (ShownNumbers{{"re", 1.0}}));
+  EXPECT_NE(numbers, (ShownNumbers{{"re", 1.0}, {"im", -2.0}}));
+  for (size_t i = numbers.size(); i < ShownNumbers::kMost; ++i)
+    numbers.push_back({"x", 0.0});
+  EXPECT_EQ(numbers.size(), ShownNumbers::kMost);
+  EXPECT_THROW(numbers.push_back({"x", 0.0}), std::out_of_range);
+  EXPECT_EQ(numbers.size(), ShownNumbers::kMost);
 }
 
 }  // namespace

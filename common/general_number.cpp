@@ -1,0 +1,144 @@
+#include "common/general_number.h"
+
+#include <array>
+#include <bit>
+#include <charconv>
+#include <cstddef>
+#include <cstdint>
+
+// Most numbers a calculator shows have a magnitude from 1e-20 to 1e5 and five digits. For
+// them the digits come from exact integer arithmetic: the double m * 2^e times 10^q is
+// m * 5^q * 2^(e + q), which 128 bits hold, and one shift gives its whole part and the rest
+// that decides the rounding. Other numbers go to std::to_chars, which does the same in general
+// but takes four times as long.
+
+namespace {
+
+__extension__ typedef unsigned __int128 Wide;
+
+constexpr int kMostDigits = 17;
+constexpr int kMostScale = 27;  // 5^27 is the largest power of five below 2^64
+
+template <uint64_t base, int count>
+constexpr std::array<uint64_t, count> Powers() {
+  std::array<uint64_t, count> powers{};
+  uint64_t power = 1;
+  for (uint64_t& p : powers) {
+    p = power;
+    power *= base;
+  }
+  return powers;
+}
+
+constexpr auto kPowersOfFive = Powers<5, kMostScale + 1>();
+constexpr auto kPowersOfTen = Powers<10, kMostDigits + 2>();
+
+// m * 2^e * 10^q rounded to a whole number, ties to even, into `rounded`; false where q is
+// beyond the table or the number beyond 64 bits.
+bool ScaledAndRounded(uint64_t m, int e, int q, uint64_t& rounded) {
+  if (q < 0 || q > kMostScale)
+    return false;
+  const Wide product = static_cast<Wide>(m) * kPowersOfFive[static_cast<std::size_t>(q)];
+  const int shift = e + q;
+  Wide whole;
+  if (shift >= 0) {
+    if (shift >= 64 || (product >> (64 - shift)) != 0)
+      return false;
+    whole = product << shift;
+  } else {
+    const int right = -shift;
+    if (right >= 128)
+      return false;
+    whole = product >> right;
+    const Wide rest = product - (whole << right);
+    const Wide half = static_cast<Wide>(1) << (right - 1);
+    if (rest > half || (rest == half && (whole & 1) != 0))
+      ++whole;
+  }
+  if ((whole >> 64) != 0)
+    return false;
+  rounded = static_cast<uint64_t>(whole);
+  return true;
+}
+
+char* WriteDigits(char* out, const char* digits, int count) {
+  for (int i = 0; i < count; ++i)
+    *out++ = digits[i];
+  return out;
+}
+
+}  // namespace
+
+char* WriteGeneralNumber(char* first, char* last, double value, int precision) {
+  if (precision == 0)
+    precision = 1;
+  const auto bits = std::bit_cast<uint64_t>(value);
+  const int biased = static_cast<int>(bits >> 52 & 0x7ff);
+  // Zeros, subnormals, infinities and not-a-numbers, and more digits than a double has.
+  const auto general = [&] {
+    return std::to_chars(first, last, value, std::chars_format::general, precision).ptr;
+  };
+  if (precision > kMostDigits || biased == 0 || biased == 0x7ff)
+    return general();
+  const uint64_t m = (bits & ((uint64_t{1} << 52) - 1)) | (uint64_t{1} << 52);
+  const int e = biased - 1075;  // |value| = m * 2^e, with 2^52 <= m < 2^53
+  // floor(log10 |value|), or one less: 78913 / 2^18 is just below log10(2).
+  int exponent = ((e + 52) * 78913) >> 18;
+  const uint64_t limit = kPowersOfTen[static_cast<std::size_t>(precision)];
+  uint64_t digits;
+  if (!ScaledAndRounded(m, e, precision - 1 - exponent, digits))
+    return general();
+  if (digits > limit) {
+    ++exponent;
+    if (!ScaledAndRounded(m, e, precision - 1 - exponent, digits) || digits > limit)
+      return general();
+  }
+  if (digits < limit / 10)  // never, while the estimate of the exponent holds
+    return general();
+  if (digits == limit) {  // rounded up into the next power of ten
+    digits /= 10;
+    ++exponent;
+  }
+  int significant = precision;
+  while (significant > 1 && digits % 10 == 0) {
+    digits /= 10;
+    --significant;
+  }
+  char text[kMostDigits];
+  for (int i = significant - 1; i >= 0; --i) {
+    text[i] = static_cast<char>('0' + digits % 10);
+    digits /= 10;
+  }
+
+  char* out = first;
+  if (bits >> 63)
+    *out++ = '-';
+  if (exponent < -4 || exponent >= precision) {
+    *out++ = text[0];
+    if (significant > 1) {
+      *out++ = '.';
+      out = WriteDigits(out, text + 1, significant - 1);
+    }
+    *out++ = 'e';
+    *out++ = exponent < 0 ? '-' : '+';
+    const int magnitude = exponent < 0 ? -exponent : exponent;
+    if (magnitude < 10)
+      *out++ = '0';
+    return std::to_chars(out, last, magnitude).ptr;
+  }
+  if (exponent < 0) {
+    *out++ = '0';
+    *out++ = '.';
+    for (int i = -1; i > exponent; --i)
+      *out++ = '0';
+    return WriteDigits(out, text, significant);
+  }
+  // The whole part takes exponent + 1 digits, with zeros where the digits dropped are.
+  for (int i = 0; i <= exponent; ++i)
+    *out++ = i < significant ? text[i] : '0';
+  if (significant > exponent + 1) {
+    *out++ = '.';
+    out = WriteDigits(out, text + exponent + 1, significant - exponent - 1);
+  }
+  return out;
+}
