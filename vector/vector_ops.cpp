@@ -1,9 +1,13 @@
 // Evaluation order is part of the contract: every expression below keeps the grouping and the
 // order of its terms exactly as written (squares through pow, products and sums in the order
-// given), so that each printed digit comes out the same on every machine.
+// given), so that each printed digit comes out the same on every machine. Dot and cross
+// products, whose terms may cancel, are the true sums of their products rounded once.
 #include "vector/vector_ops.h"
 
+#include <algorithm>
+#include <climits>
 #include <cmath>
+#include <initializer_list>
 
 #include "common/result_text.h"
 #include "common/wide_number.h"
@@ -15,7 +19,8 @@ const char* const kVectorOperationNames[kVectorOperationCount] = {
 const char* const kVectorDimensionNames[kVectorDimensionCount] = {"2D", "3D"};
 
 // Squares and products below go through WideNumber: where the plain formula would overflow
-// or underflow in them, the true result is shown; everywhere else the plain formula's own.
+// or underflow in them, the true result is shown; everywhere else the magnitudes are the plain
+// formula's own.
 namespace {
 
 WideNumber WideMagnitude(const Vector& v) {
@@ -23,7 +28,18 @@ WideNumber WideMagnitude(const Vector& v) {
 }
 
 WideNumber WideDotProduct(const Vector& x, const Vector& y) {
-  return SumOfProducts({{x.i, y.i}, {x.j, y.j}, {x.k, y.k}});
+  return TrueSumOfProducts({{x.i, y.i}, {x.j, y.j}, {x.k, y.k}});
+}
+
+// The components of X x Y, each difference written as the sum of a negated product.
+struct WideVector {
+  WideNumber i, j, k;
+};
+
+WideVector WideCrossProduct(const Vector& x, const Vector& y) {
+  return {TrueSumOfProducts({{x.j, y.k}, {-x.k, y.j}}),
+          TrueSumOfProducts({{x.k, y.i}, {-x.i, y.k}}),
+          TrueSumOfProducts({{x.i, y.j}, {-x.j, y.i}})};
 }
 
 }  // namespace
@@ -97,10 +113,8 @@ ResultWithNumbers DotProduct(const Vector& x, const Vector& y) {
 
 // Always the three-component layout: in the plane the product stands along k.
 ResultWithNumbers CrossProduct(const Vector& x, const Vector& y) {
-  // Each difference is written as the sum of a negated product.
-  const Vector c{ToDouble(SumOfProducts({{x.j, y.k}, {-x.k, y.j}})),
-                 ToDouble(SumOfProducts({{x.k, y.i}, {-x.i, y.k}})),
-                 ToDouble(SumOfProducts({{x.i, y.j}, {-x.j, y.i}}))};
+  const WideVector wide = WideCrossProduct(x, y);
+  const Vector c{ToDouble(wide.i), ToDouble(wide.j), ToDouble(wide.k)};
   const double magnitude = VectorMagnitude(c);
   return {
       ResultText("\n X cross Y =  %12.5g i +  %12.5g j +  %12.5g k \n\n\n Magnitude [ X cross Y ] "
@@ -109,22 +123,57 @@ ResultWithNumbers CrossProduct(const Vector& x, const Vector& y) {
       {{"i", c.i}, {"j", c.j}, {"k", c.k}, {"magnitude", magnitude}}};
 }
 
-// The cosine of the angle can never exceed 1 in magnitude, but rounding pushes it just beyond
-// for parallel vectors ((1, 1, 1) with itself gives 1.0000000000000002), and acos would turn
-// that into NaN. Such a ratio is brought back to +-1; a zero vector's 0/0 stays NaN, since
-// there the angle is undefined.
-double CosineOfAngle(const Vector& x, const Vector& y) {
-  const double ratio =
-      DivideWide(WideDotProduct(x, y), MultiplyWide(WideMagnitude(x), WideMagnitude(y)));
-  if (ratio > 1.0)
-    return 1.0;
-  if (ratio < -1.0)
-    return -1.0;
-  return ratio;
+bool IsFinite(const Vector& v) {
+  return std::isfinite(v.i) && std::isfinite(v.j) && std::isfinite(v.k);
+}
+
+// The power of two just above |value|; 0 has none, and counts as 2^INT_MIN.
+int SizeOf(WideNumber value) {
+  if (value.mantissa == 0)
+    return INT_MIN;
+  int exponent = 0;
+  std::frexp(value.mantissa, &exponent);
+  return value.exponent + exponent;
+}
+
+// The largest size among the values, 0 when all of them are 0.
+int CommonSize(std::initializer_list<WideNumber> values) {
+  int size = INT_MIN;
+  for (const WideNumber value : values)
+    size = std::max(size, SizeOf(value));
+  return size == INT_MIN ? 0 : size;
+}
+
+// value / 2^exponent, for a value no larger than 2^exponent.
+double Below(WideNumber value, int exponent) {
+  return value.mantissa == 0 ? value.mantissa
+                             : std::ldexp(value.mantissa, value.exponent - exponent);
+}
+
+// |c| for components that may each carry their own power of two: the squares are taken of the
+// components brought below 1 together.
+WideNumber WideMagnitudeOf(const WideVector& c) {
+  const int size = CommonSize({c.i, c.j, c.k});
+  const double i = Below(c.i, size), j = Below(c.j, size), k = Below(c.k, size);
+  return {std::sqrt((i * i + j * j) + k * k), size};
+}
+
+// The angle between X and Y as atan2(|X x Y|, X . Y), with both products true to the last
+// bit: acos of a rounded cosine loses every digit of a small angle (1e-9 has a cosine of
+// 1 - 5e-19, which rounds to 1). A zero vector has no angle: its 0/0 gives NaN, as do
+// infinities and NaNs, by the cosine as its quotient of the dot product and the magnitudes.
+double AngleOf(const Vector& x, const Vector& y) {
+  const WideNumber mx = WideMagnitude(x), my = WideMagnitude(y);
+  if (!IsFinite(x) || !IsFinite(y) || mx.mantissa == 0 || my.mantissa == 0)
+    return std::acos(DivideWide(WideDotProduct(x, y), MultiplyWide(mx, my)));
+  const WideNumber sine = WideMagnitudeOf(WideCrossProduct(x, y));
+  const WideNumber cosine = WideDotProduct(x, y);
+  const int size = CommonSize({sine, cosine});
+  return std::atan2(Below(sine, size), Below(cosine, size));
 }
 
 ResultWithNumbers AngleBetween(const Vector& x, const Vector& y) {
-  const double theta = std::acos(CosineOfAngle(x, y));
+  const double theta = AngleOf(x, y);
   const double degrees = (theta * 180.0) / std::atan2(0.0, -1.0);
   return {ResultText("\n Angle between X and Y \t= %12.5g radians \n\n \t\t\t= %12.5g degrees",
                      theta, degrees),

@@ -332,6 +332,12 @@ std::vector<double> PlainNumbers(VectorOperation operation, const Vector& x, con
   }
 }
 
+// Whether the cosine of the angle between x and y is within 0.001 of 1 or -1.
+bool NearlyParallel(const Vector& x, const Vector& y) {
+  const LongVector lx{x.i, x.j, x.k}, ly{y.i, y.j, y.k};
+  return std::fabs(LongDot(lx, ly) / (LongMagnitude(lx) * LongMagnitude(ly))) > 0.999L;
+}
+
 std::string ResultNumbers(const std::vector<double>& numbers) {
   std::string text;
   for (const double number : numbers) {
@@ -350,6 +356,8 @@ TEST(VectorResult, OrdinaryOperandsGiveThePlainFormulasResults) {
     const VectorOperation operation = operations[round % 5];
     const Vector x = RandomVector(random, -40, 40);
     const Vector y = RandomVector(random, -40, 40);
+    if (operation == AngleBetween && NearlyParallel(x, y))
+      continue;  // acos of the rounded cosine has lost the angle's digits
     EXPECT_EQ(ResultNumbers(PrintedNumbers(ComputeVectorResult(1, operation, x, y))),
               ResultNumbers(PlainNumbers(operation, x, y)))
         << "operation " << static_cast<int>(operation);
