@@ -12,6 +12,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "common/angle.h"
 #include "common/exact_sum.h"
 #include "common/result_text.h"
 #include "common/wide_number.h"
@@ -84,27 +85,28 @@ ResultWithNumbers MagnitudeOfX(Complex x) {
 }
 
 ResultWithNumbers Phase(Complex x) {
-  const double rad = std::atan2(x.im, x.re);
-  const double deg = (rad * 180) / std::atan2(0, -1);
+  const Angle angle = AngleOfPoint(x.im, x.re);
+  const double rad = angle.radians, deg = angle.degrees;
   return {ResultText(" phase(X) = %11.5g rad\n\n            = %11.5g deg", rad, deg),
           {{"radians", rad}, {"degrees", deg}}};
 }
 
 // Near |X| = 1 the logarithm is small and log of the rounded magnitude would keep none of
-// its digits: there it is half log1p(|X|^2 - 1), with |X|^2 - 1 summed exactly.
+// its digits: there it is half log1p(|X|^2 - 1), with (|X|^2 - 1) / 2 summed exactly, so that
+// a logarithm too small for log1p to change keeps its one rounding.
 constexpr double kNearUnitLow = 0.5, kNearUnitHigh = 2.0;
 
 // log |X|. A magnitude beyond the largest double or below the smallest normal one still has
 // an ordinary logarithm: that of its mantissa plus its exponent times log 2.
 double LogOfMagnitude(Complex x) {
   const WideNumber squares = SquaredMagnitude(x);
-  if (squares.exponent == 0 && squares.mantissa >= kNearUnitLow &&
-      squares.mantissa <= kNearUnitHigh) {
-    ExactSum excess;
-    excess.AddProduct(x.re, x.re);
-    excess.AddProduct(x.im, x.im);
-    excess.Add(-1.0);
-    return 0.5 * std::log1p(excess.Rounded());
+  const double shown_squares = ToDouble(squares);
+  if (shown_squares >= kNearUnitLow && shown_squares <= kNearUnitHigh) {
+    ExactSum half_excess;
+    half_excess.AddProduct(0.5 * x.re, x.re);
+    half_excess.AddProduct(0.5 * x.im, x.im);
+    half_excess.Add(-0.5);
+    return 0.5 * std::log1p(2 * half_excess.Rounded());
   }
   const WideNumber magnitude = SquareRootOf(squares);
   const double shown = ToDouble(magnitude);
@@ -151,6 +153,10 @@ ResultWithNumbers SquareRoot(Complex x) {
   const double r = ToDouble(FourthRootOf(SquaredMagnitude(x)));  // the 2n-th root
   const double theta = std::atan2(x.im, x.re);
   Complex root{std::cos(theta * (1.0 / n)) * r, std::sin(theta * (1.0 / n)) * r};
+  // Beyond a right angle the cosine of the half angle is small and carries the rounding of
+  // the angle itself; the real part then follows from 2 re im = Im X.
+  if (x.re < 0 && std::isfinite(x.im) && root.im != 0 && std::isfinite(root.im))
+    root.re = (x.im / root.im) / 2;
   const double magnitude = Magnitude(root);
   if (!(std::fabs(root.re / magnitude) >= kNegligibleFraction))
     root.re = 0.0;

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <initializer_list>
 
+#include "common/angle.h"
 #include "common/result_text.h"
 #include "common/wide_number.h"
 
@@ -162,19 +163,24 @@ WideNumber WideMagnitudeOf(const WideVector& c) {
 // bit: acos of a rounded cosine loses every digit of a small angle (1e-9 has a cosine of
 // 1 - 5e-19, which rounds to 1). A zero vector has no angle: its 0/0 gives NaN, as do
 // infinities and NaNs, by the cosine as its quotient of the dot product and the magnitudes.
-double AngleOf(const Vector& x, const Vector& y) {
+Angle AngleOf(const Vector& x, const Vector& y) {
   const WideNumber mx = WideMagnitude(x), my = WideMagnitude(y);
-  if (!IsFinite(x) || !IsFinite(y) || mx.mantissa == 0 || my.mantissa == 0)
-    return std::acos(DivideWide(WideDotProduct(x, y), MultiplyWide(mx, my)));
+  if (!IsFinite(x) || !IsFinite(y) || mx.mantissa == 0 || my.mantissa == 0) {
+    const double radians = std::acos(DivideWide(WideDotProduct(x, y), MultiplyWide(mx, my)));
+    return {radians, Degrees(radians)};
+  }
   const WideNumber sine = WideMagnitudeOf(WideCrossProduct(x, y));
   const WideNumber cosine = WideDotProduct(x, y);
-  const int size = CommonSize({sine, cosine});
-  return std::atan2(Below(sine, size), Below(cosine, size));
+  // Each brought into [0.5, 1): the sine may lie far below the cosine, or far above it. Only
+  // their ratio counts, and a cosine of 0 has none: the angle is then a right one.
+  const int sine_size = CommonSize({sine}), cosine_size = CommonSize({cosine});
+  const int ratio_exponent = cosine.mantissa == 0 ? 0 : sine_size - cosine_size;
+  return AngleOfPoint(Below(sine, sine_size), Below(cosine, cosine_size), ratio_exponent);
 }
 
 ResultWithNumbers AngleBetween(const Vector& x, const Vector& y) {
-  const double theta = AngleOf(x, y);
-  const double degrees = (theta * 180.0) / std::atan2(0.0, -1.0);
+  const Angle angle = AngleOf(x, y);
+  const double theta = angle.radians, degrees = angle.degrees;
   return {ResultText("\n Angle between X and Y \t= %12.5g radians \n\n \t\t\t= %12.5g degrees",
                      theta, degrees),
           {{"radians", theta}, {"degrees", degrees}}};

@@ -62,6 +62,13 @@ Operands NearUnitCircle(Draw& draw) {
   return {x, RandomComplex(draw, -5, 5), RandomComplex(draw, -5, 5)};
 }
 
+// X just off the negative real axis, where the square root's real part is small.
+Operands NearNegativeAxis(Draw& draw) {
+  const double re = -SeventeenDigits(draw, -100, 100);
+  const double im = draw.Sign() * std::fabs(re) * draw.LogUniform(1e-13, 1e-3);
+  return {{re, im}, RandomComplex(draw, -5, 5), RandomComplex(draw, -5, 5)};
+}
+
 // Operands whose products cancel in one part of X^2, X * Y or X / Y.
 Operands CancellingProducts(Draw& draw) {
   const int scale = draw.Below(2) ? 0 : 150;
@@ -181,10 +188,10 @@ struct Tally {
 TEST(ComplexAccuracy, EveryShownPartHasTheTrueFiveDigits) {
   Draw draw(17);
   using Class = Operands (*)(Draw&);
-  const Class classes[] = {WideOperands, ModerateOperands, NearUnitCircle, CancellingProducts,
-                           ZCancelsQuotient};
+  const Class classes[] = {WideOperands,     ModerateOperands,   NearUnitCircle,
+                           NearNegativeAxis, CancellingProducts, ZCancelsQuotient};
   Tally tally[kComplexOperationCount];
-  for (int round = 0; round < 2000; ++round) {
+  for (int round = 0; round < 3000; ++round) {
     const Operands in = classes[round % std::size(classes)](draw);
     for (int position = 0; position < kComplexOperationCount; ++position) {
       const auto operation = static_cast<ComplexOperation>(position);

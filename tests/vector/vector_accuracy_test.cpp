@@ -151,7 +151,7 @@ TEST(VectorAccuracy, EveryShownPartHasTheTrueFiveDigits) {
   using Class = Operands (*)(Draw&);
   const Class classes[] = {WideOperands, ModerateOperands, NearlyParallel, CancellingDot};
   Tally tally[kVectorOperationCount];
-  for (int round = 0; round < 2000; ++round) {
+  for (int round = 0; round < 4000; ++round) {
     const Operands in = classes[round % std::size(classes)](draw);
     for (int position = 0; position < kVectorOperationCount; ++position) {
       const auto operation = static_cast<VectorOperation>(position);
