@@ -105,7 +105,15 @@ WideNumber SumOfProducts(std::initializer_list<Product> terms) {
 // product is taken as mantissas times a power of two, exact relative to the largest product
 // down to 2^-968 of it; a smaller one loses its lowest bits to underflow.
 WideNumber TrueSumOfProducts(std::initializer_list<Product> terms) {
-  const Extent extent = ExtentOf({terms.begin(), terms.size()});
+  // The common case, every product well inside the range, is told from the products alone.
+  bool in_range = true;
+  for (const Product& term : terms) {
+    const double product = std::fabs(term.a * term.b);
+    const bool zero = term.a == 0.0 || term.b == 0.0;
+    in_range =
+        in_range && std::isfinite(product) && (zero || (product >= 0x1p-966 && product < 0x1p1020));
+  }
+  const Extent extent = in_range ? Extent{} : ExtentOf({terms.begin(), terms.size()});
   if (!extent.finite)
     return {PlainSum({terms.begin(), terms.size()}, Times)};
   ExactSum sum;

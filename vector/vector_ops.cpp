@@ -128,6 +128,10 @@ bool IsFinite(const Vector& v) {
   return std::isfinite(v.i) && std::isfinite(v.j) && std::isfinite(v.k);
 }
 
+bool IsZero(const Vector& v) {
+  return v.i == 0 && v.j == 0 && v.k == 0;
+}
+
 // The power of two just above |value|; 0 has none, and counts as 2^INT_MIN.
 int SizeOf(WideNumber value) {
   if (value.mantissa == 0)
@@ -154,6 +158,15 @@ double Below(WideNumber value, int exponent) {
 // |c| for components that may each carry their own power of two: the squares are taken of the
 // components brought below 1 together.
 WideNumber WideMagnitudeOf(const WideVector& c) {
+  // Components of ordinary size need no scaling: their squares stay far inside the range.
+  const auto ordinary = [](WideNumber v) {
+    return v.exponent == 0 && std::fabs(v.mantissa) < 0x1p500;
+  };
+  if (ordinary(c.i) && ordinary(c.j) && ordinary(c.k) &&
+      std::fmax(std::fabs(c.i.mantissa),
+                std::fmax(std::fabs(c.j.mantissa), std::fabs(c.k.mantissa))) >= 0x1p-500)
+    return {std::sqrt((c.i.mantissa * c.i.mantissa + c.j.mantissa * c.j.mantissa) +
+                      c.k.mantissa * c.k.mantissa)};
   const int size = CommonSize({c.i, c.j, c.k});
   const double i = Below(c.i, size), j = Below(c.j, size), k = Below(c.k, size);
   return {std::sqrt((i * i + j * j) + k * k), size};
@@ -164,9 +177,9 @@ WideNumber WideMagnitudeOf(const WideVector& c) {
 // 1 - 5e-19, which rounds to 1). A zero vector has no angle: its 0/0 gives NaN, as do
 // infinities and NaNs, by the cosine as its quotient of the dot product and the magnitudes.
 Angle AngleOf(const Vector& x, const Vector& y) {
-  const WideNumber mx = WideMagnitude(x), my = WideMagnitude(y);
-  if (!IsFinite(x) || !IsFinite(y) || mx.mantissa == 0 || my.mantissa == 0) {
-    const double radians = std::acos(DivideWide(WideDotProduct(x, y), MultiplyWide(mx, my)));
+  if (!IsFinite(x) || !IsFinite(y) || IsZero(x) || IsZero(y)) {
+    const WideNumber magnitudes = MultiplyWide(WideMagnitude(x), WideMagnitude(y));
+    const double radians = std::acos(DivideWide(WideDotProduct(x, y), magnitudes));
     return {radians, Degrees(radians)};
   }
   const WideNumber sine = WideMagnitudeOf(WideCrossProduct(x, y));
