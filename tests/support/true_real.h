@@ -56,6 +56,11 @@ class TrueReal {
   TrueReal operator-() const { return Apply(mpfr_neg, *this); }
   friend bool operator<(const TrueReal& a, const TrueReal& b) { return mpfr_less_p(a.v_, b.v_); }
 
+  friend TrueReal Ldexp(const TrueReal& a, long exponent) {
+    TrueReal result;
+    mpfr_mul_2si(result.v_, a.v_, exponent, MPFR_RNDN);
+    return result;
+  }
   friend TrueReal Sqrt(const TrueReal& a) { return Apply(mpfr_sqrt, a); }
   friend TrueReal Abs(const TrueReal& a) { return Apply(mpfr_abs, a); }
   friend TrueReal Log(const TrueReal& a) { return Apply(mpfr_log, a); }
