@@ -246,9 +246,9 @@ WideNumber NumeratorWithZ(double z, Product first, Product second, Complex y) {
   return {sum.Rounded(), largest};
 }
 
-// The power of two just above |value|, INT_MIN for 0.
+// The power of two just above |value|, for a value that is not 0.
 int SizeOf(WideNumber value) {
-  return value.mantissa == 0 ? INT_MIN : SplitOf(value.mantissa).exponent + value.exponent;
+  return SplitOf(value.mantissa).exponent + value.exponent;
 }
 
 // z + numerator / d. Where z and the quotient have opposite signs and sizes within a factor
@@ -256,10 +256,9 @@ int SizeOf(WideNumber value) {
 double PlusQuotient(double z, Product first, Product second, Complex y) {
   const WideNumber numerator = TrueSumOfProducts({first, second});
   const WideNumber d = SquaredMagnitude(y);
-  const int quotient_size = SizeOf(numerator) - SizeOf(d);  // within 1 of the quotient's
-  const bool cancels = z != 0 && numerator.mantissa != 0 && (z < 0) != (numerator.mantissa < 0) &&
-                       std::abs(SplitOf(z).exponent - quotient_size) <= 3;
-  if (!cancels)
+  const bool opposite = z != 0 && numerator.mantissa != 0 && (z < 0) != (numerator.mantissa < 0);
+  // The quotient's size, within 1 of that of numerator / d.
+  if (!opposite || std::abs(SplitOf(z).exponent - (SizeOf(numerator) - SizeOf(d))) > 3)
     return z + DivideWide(numerator, d);
   return DivideWide(NumeratorWithZ(z, first, second, y), d);
 }
