@@ -20,14 +20,6 @@ struct Operands {
   Complex x, y, z;
 };
 
-// A random 17-digit decimal number with its power of ten from `lowest` to `highest`.
-double SeventeenDigits(Draw& draw, int lowest, int highest) {
-  char text[48];
-  std::snprintf(text, sizeof text, "%.16fe%d", 1 + 9 * draw.Unit(),
-                lowest + draw.Below(highest - lowest + 1));
-  return draw.Sign() * std::strtod(text, nullptr);
-}
-
 Complex RandomComplex(Draw& draw, int lowest, int highest) {
   const auto part = [&] {
     return draw.Chance(1.0 / 16) ? 0.0 : SeventeenDigits(draw, lowest, highest);

@@ -19,14 +19,6 @@ struct Operands {
   Vector x, y;
 };
 
-// A random 17-digit decimal number with its power of ten from `lowest` to `highest`.
-double SeventeenDigits(Draw& draw, int lowest, int highest) {
-  char text[48];
-  std::snprintf(text, sizeof text, "%.16fe%d", 1 + 9 * draw.Unit(),
-                lowest + draw.Below(highest - lowest + 1));
-  return draw.Sign() * std::strtod(text, nullptr);
-}
-
 // Three components, or two and a third of 0 as the dialog passes them in the plane.
 Vector RandomVector(Draw& draw, bool three_dimensions, int lowest, int highest) {
   const auto component = [&] {
