@@ -24,6 +24,10 @@ struct Product {
 // factor is infinite or not a number, it is the plain double sum with exponent 0.
 WideNumber SumOfProducts(std::initializer_list<Product> terms);
 
+// The true sum of the products, rounded once: within one unit in its last place, however
+// much the products cancel. Factors that are infinite or not a number give the plain sum.
+WideNumber TrueSumOfProducts(std::initializer_list<Product> terms);
+
 // The same for squares taken with pow(part, 2), the calculators' way of squaring.
 WideNumber SumOfSquares(std::initializer_list<double> parts);
 

@@ -1,12 +1,19 @@
 // Evaluation order is part of the contract: every expression below keeps the grouping and the
 // order of its terms exactly as written, so that each printed digit comes out the same on
-// every machine. Squares and products go through WideNumber, which gives the plain formula's
-// own bits (squares through pow, parts through plain products) wherever that formula stays in
-// the range of doubles.
+// every machine. Squares and products go through WideNumber, which keeps them in range. Sums
+// of squares are the plain formula's own (squares through pow) wherever that stays in range;
+// the parts of products and quotients, where terms of opposite signs may cancel, are the true
+// sums of their products rounded once, which shows the plain formula's digits wherever those
+// were right.
 #include "complex/complex_ops.h"
 
+#include <algorithm>
+#include <climits>
 #include <cmath>
+#include <cstdlib>
 
+#include "common/angle.h"
+#include "common/exact_sum.h"
 #include "common/result_text.h"
 #include "common/wide_number.h"
 
@@ -78,16 +85,30 @@ ResultWithNumbers MagnitudeOfX(Complex x) {
 }
 
 ResultWithNumbers Phase(Complex x) {
-  const double rad = std::atan2(x.im, x.re);
-  const double deg = (rad * 180) / std::atan2(0, -1);
+  const Angle angle = AngleOfPoint(x.im, x.re);
+  const double rad = angle.radians, deg = angle.degrees;
   return {ResultText(" phase(X) = %11.5g rad\n\n            = %11.5g deg", rad, deg),
           {{"radians", rad}, {"degrees", deg}}};
 }
 
+// Near |X| = 1 the logarithm is small and log of the rounded magnitude would keep none of
+// its digits: there it is half log1p(|X|^2 - 1), with (|X|^2 - 1) / 2 summed exactly, so that
+// a logarithm too small for log1p to change keeps its one rounding.
+constexpr double kNearUnitLow = 0.5, kNearUnitHigh = 2.0;
+
 // log |X|. A magnitude beyond the largest double or below the smallest normal one still has
 // an ordinary logarithm: that of its mantissa plus its exponent times log 2.
 double LogOfMagnitude(Complex x) {
-  const WideNumber magnitude = SquareRootOf(SquaredMagnitude(x));
+  const WideNumber squares = SquaredMagnitude(x);
+  const double shown_squares = ToDouble(squares);
+  if (shown_squares >= kNearUnitLow && shown_squares <= kNearUnitHigh) {
+    ExactSum half_excess;
+    half_excess.AddProduct(0.5 * x.re, x.re);
+    half_excess.AddProduct(0.5 * x.im, x.im);
+    half_excess.Add(-0.5);
+    return 0.5 * std::log1p(2 * half_excess.Rounded());
+  }
+  const WideNumber magnitude = SquareRootOf(squares);
   const double shown = ToDouble(magnitude);
   if (magnitude.exponent == 0 || std::isnormal(shown))
     return std::log(shown);
@@ -132,6 +153,10 @@ ResultWithNumbers SquareRoot(Complex x) {
   const double r = ToDouble(FourthRootOf(SquaredMagnitude(x)));  // the 2n-th root
   const double theta = std::atan2(x.im, x.re);
   Complex root{std::cos(theta * (1.0 / n)) * r, std::sin(theta * (1.0 / n)) * r};
+  // Beyond a right angle the cosine of the half angle is small and carries the rounding of
+  // the angle itself; the real part then follows from 2 re im = Im X.
+  if (x.re < 0 && std::isfinite(x.im) && root.im != 0 && std::isfinite(root.im))
+    root.re = (x.im / root.im) / 2;
   const double magnitude = Magnitude(root);
   if (!(std::fabs(root.re / magnitude) >= kNegligibleFraction))
     root.re = 0.0;
@@ -143,10 +168,10 @@ ResultWithNumbers SquareRoot(Complex x) {
                    root.re, im, magnitude);
 }
 
-// X * Y by plain products, each difference written as the sum of a negated product.
+// X * Y, each difference written as the sum of a negated product.
 Complex ProductOf(Complex x, Complex y) {
-  return {ToDouble(SumOfProducts({{x.re, y.re}, {-x.im, y.im}})),
-          ToDouble(SumOfProducts({{x.re, y.im}, {x.im, y.re}}))};
+  return {ToDouble(TrueSumOfProducts({{x.re, y.re}, {-x.im, y.im}})),
+          ToDouble(TrueSumOfProducts({{x.re, y.im}, {x.im, y.re}}))};
 }
 
 ResultWithNumbers Square(Complex x) {
@@ -161,22 +186,99 @@ ResultWithNumbers XTimesY(Complex x, Complex y) {
   return WithMagnitude("X*Y", ProductOf(x, y));
 }
 
-// X / Y, the numerators by plain products over |Y|^2. Y = 0 is not caught: both quotients
-// become 0/0, NaN, as the IEEE rules give them.
+// X / Y, the numerators over |Y|^2. Y = 0 is not caught: both quotients become 0/0, NaN, as
+// the IEEE rules give them.
 Complex QuotientOf(Complex x, Complex y) {
   const WideNumber d = SquaredMagnitude(y);
-  return {DivideWide(SumOfProducts({{x.re, y.re}, {x.im, y.im}}), d),
-          DivideWide(SumOfProducts({{x.im, y.re}, {-x.re, y.im}}), d)};
+  return {DivideWide(TrueSumOfProducts({{x.re, y.re}, {x.im, y.im}}), d),
+          DivideWide(TrueSumOfProducts({{x.im, y.re}, {-x.re, y.im}}), d)};
 }
 
 ResultWithNumbers Quotient(Complex x, Complex y) {
   return WithMagnitude("X/Y", QuotientOf(x, y));
 }
 
+bool IsFinite(Complex v) {
+  return std::isfinite(v.re) && std::isfinite(v.im);
+}
+
+// A nonzero finite v as mantissa * 2^exponent, the mantissa in [0.5, 1).
+struct Split {
+  double mantissa;
+  int exponent;
+};
+
+Split SplitOf(double v) {
+  Split split{};
+  split.mantissa = std::frexp(v, &split.exponent);
+  return split;
+}
+
+// z |Y|^2 + (a1 b1 + a2 b2), the numerator of z + (a1 b1 + a2 b2) / |Y|^2, exactly, as a
+// double times 2^(returned exponent). Each term is taken as mantissas times a power of two
+// relative to the largest term; z yr^2 is split exactly into (z yr) yr. A term below 2^-900 of
+// the largest loses its lowest bits to underflow.
+WideNumber NumeratorWithZ(double z, Product first, Product second, Complex y) {
+  struct Term {
+    double a, b, c;  // c is 1 for a product of two factors
+  };
+  const Term terms[] = {
+      {first.a, first.b, 1.0}, {second.a, second.b, 1.0}, {z, y.re, y.re}, {z, y.im, y.im}};
+  const auto size = [](const Term& t) {
+    return SplitOf(t.a).exponent + SplitOf(t.b).exponent + SplitOf(t.c).exponent;
+  };
+  const auto nonzero = [](const Term& t) { return t.a != 0 && t.b != 0 && t.c != 0; };
+  int largest = INT_MIN;
+  for (const Term& t : terms) {
+    if (nonzero(t))
+      largest = std::max(largest, size(t));
+  }
+  ExactSum sum;
+  for (const Term& t : terms) {
+    if (!nonzero(t))
+      continue;
+    const double last = std::ldexp(SplitOf(t.c).mantissa, size(t) - largest);
+    const double a = SplitOf(t.a).mantissa, b = SplitOf(t.b).mantissa;
+    const double ab = a * b;
+    sum.AddProduct(ab, last);
+    sum.AddProduct(std::fma(a, b, -ab), last);
+  }
+  return {sum.Rounded(), largest};
+}
+
+// The power of two just above |value|, for a value that is not 0.
+int SizeOf(WideNumber value) {
+  return SplitOf(value.mantissa).exponent + value.exponent;
+}
+
+// z + numerator / d. Where z and the quotient have opposite signs and sizes within a factor
+// of 4 they cancel, and the sum is taken exactly before the one division: (z d + numerator) / d.
+double PlusQuotient(double z, Product first, Product second, Complex y) {
+  const WideNumber numerator = TrueSumOfProducts({first, second});
+  const WideNumber d = SquaredMagnitude(y);
+  const bool opposite = z != 0 && numerator.mantissa != 0 && (z < 0) != (numerator.mantissa < 0);
+  // The quotient's size, within 1 of that of numerator / d.
+  if (!opposite || std::abs(SplitOf(z).exponent - (SizeOf(numerator) - SizeOf(d))) > 3)
+    return z + DivideWide(numerator, d);
+  return DivideWide(NumeratorWithZ(z, first, second, y), d);
+}
+
+// Z + (X/Y). Special values, X = 0 and Y = 0 take the plain sum of Z and the quotient, as the
+// IEEE rules give them.
+Complex SumWithQuotientOf(Complex x, Complex y, Complex z) {
+  if (!IsFinite(x) || !IsFinite(y) || !IsFinite(z) || (y.re == 0 && y.im == 0) ||
+      (x.re == 0 && x.im == 0)) {
+    const Complex quotient = QuotientOf(x, y);
+    return {z.re + quotient.re, z.im + quotient.im};
+  }
+  return {PlusQuotient(z.re, {x.re, y.re}, {x.im, y.im}, y),
+          PlusQuotient(z.im, {x.im, y.re}, {-x.re, y.im}, y)};
+}
+
 ResultWithNumbers SumWithQuotient(Complex x, Complex y, Complex z) {
-  const Complex quotient = QuotientOf(x, y);
-  const double re = z.re + quotient.re;
-  const ImaginaryPart im = Written(z.im + quotient.im);
+  const Complex sum = SumWithQuotientOf(x, y, z);
+  const double re = sum.re;
+  const ImaginaryPart im = Written(sum.im);
   return WithParts(ResultText(" Z + (X/Y) = %11.5g %c j (%11.5g) \n", re, im.sign, im.shown), re,
                    im);
 }

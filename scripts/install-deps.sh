@@ -19,6 +19,8 @@ program_packages=(
 )
 test_packages=(
   pkg-config python3
+  # The accuracy tests' oracle.
+  libmpfr-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
   locales

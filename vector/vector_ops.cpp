@@ -1,10 +1,15 @@
 // Evaluation order is part of the contract: every expression below keeps the grouping and the
 // order of its terms exactly as written (squares through pow, products and sums in the order
-// given), so that each printed digit comes out the same on every machine.
+// given), so that each printed digit comes out the same on every machine. Dot and cross
+// products, whose terms may cancel, are the true sums of their products rounded once.
 #include "vector/vector_ops.h"
 
+#include <algorithm>
+#include <climits>
 #include <cmath>
+#include <initializer_list>
 
+#include "common/angle.h"
 #include "common/result_text.h"
 #include "common/wide_number.h"
 
@@ -15,7 +20,8 @@ const char* const kVectorOperationNames[kVectorOperationCount] = {
 const char* const kVectorDimensionNames[kVectorDimensionCount] = {"2D", "3D"};
 
 // Squares and products below go through WideNumber: where the plain formula would overflow
-// or underflow in them, the true result is shown; everywhere else the plain formula's own.
+// or underflow in them, the true result is shown; everywhere else the magnitudes are the plain
+// formula's own.
 namespace {
 
 WideNumber WideMagnitude(const Vector& v) {
@@ -23,7 +29,18 @@ WideNumber WideMagnitude(const Vector& v) {
 }
 
 WideNumber WideDotProduct(const Vector& x, const Vector& y) {
-  return SumOfProducts({{x.i, y.i}, {x.j, y.j}, {x.k, y.k}});
+  return TrueSumOfProducts({{x.i, y.i}, {x.j, y.j}, {x.k, y.k}});
+}
+
+// The components of X x Y, each difference written as the sum of a negated product.
+struct WideVector {
+  WideNumber i, j, k;
+};
+
+WideVector WideCrossProduct(const Vector& x, const Vector& y) {
+  return {TrueSumOfProducts({{x.j, y.k}, {-x.k, y.j}}),
+          TrueSumOfProducts({{x.k, y.i}, {-x.i, y.k}}),
+          TrueSumOfProducts({{x.i, y.j}, {-x.j, y.i}})};
 }
 
 }  // namespace
@@ -97,10 +114,8 @@ ResultWithNumbers DotProduct(const Vector& x, const Vector& y) {
 
 // Always the three-component layout: in the plane the product stands along k.
 ResultWithNumbers CrossProduct(const Vector& x, const Vector& y) {
-  // Each difference is written as the sum of a negated product.
-  const Vector c{ToDouble(SumOfProducts({{x.j, y.k}, {-x.k, y.j}})),
-                 ToDouble(SumOfProducts({{x.k, y.i}, {-x.i, y.k}})),
-                 ToDouble(SumOfProducts({{x.i, y.j}, {-x.j, y.i}}))};
+  const WideVector wide = WideCrossProduct(x, y);
+  const Vector c{ToDouble(wide.i), ToDouble(wide.j), ToDouble(wide.k)};
   const double magnitude = VectorMagnitude(c);
   return {
       ResultText("\n X cross Y =  %12.5g i +  %12.5g j +  %12.5g k \n\n\n Magnitude [ X cross Y ] "
@@ -109,23 +124,76 @@ ResultWithNumbers CrossProduct(const Vector& x, const Vector& y) {
       {{"i", c.i}, {"j", c.j}, {"k", c.k}, {"magnitude", magnitude}}};
 }
 
-// The cosine of the angle can never exceed 1 in magnitude, but rounding pushes it just beyond
-// for parallel vectors ((1, 1, 1) with itself gives 1.0000000000000002), and acos would turn
-// that into NaN. Such a ratio is brought back to +-1; a zero vector's 0/0 stays NaN, since
-// there the angle is undefined.
-double CosineOfAngle(const Vector& x, const Vector& y) {
-  const double ratio =
-      DivideWide(WideDotProduct(x, y), MultiplyWide(WideMagnitude(x), WideMagnitude(y)));
-  if (ratio > 1.0)
-    return 1.0;
-  if (ratio < -1.0)
-    return -1.0;
-  return ratio;
+bool IsFinite(const Vector& v) {
+  return std::isfinite(v.i) && std::isfinite(v.j) && std::isfinite(v.k);
+}
+
+bool IsZero(const Vector& v) {
+  return v.i == 0 && v.j == 0 && v.k == 0;
+}
+
+// The power of two just above |value|; 0 has none, and counts as 2^INT_MIN.
+int SizeOf(WideNumber value) {
+  if (value.mantissa == 0)
+    return INT_MIN;
+  int exponent = 0;
+  std::frexp(value.mantissa, &exponent);
+  return value.exponent + exponent;
+}
+
+// The largest size among the values, 0 when all of them are 0.
+int CommonSize(std::initializer_list<WideNumber> values) {
+  int size = INT_MIN;
+  for (const WideNumber value : values)
+    size = std::max(size, SizeOf(value));
+  return size == INT_MIN ? 0 : size;
+}
+
+// value / 2^exponent, for a value no larger than 2^exponent.
+double Below(WideNumber value, int exponent) {
+  return value.mantissa == 0 ? value.mantissa
+                             : std::ldexp(value.mantissa, value.exponent - exponent);
+}
+
+// |c| for components that may each carry their own power of two: the squares are taken of the
+// components brought below 1 together.
+WideNumber WideMagnitudeOf(const WideVector& c) {
+  // Components of ordinary size need no scaling: their squares stay far inside the range.
+  const auto ordinary = [](WideNumber v) {
+    return v.exponent == 0 && std::fabs(v.mantissa) < 0x1p500;
+  };
+  if (ordinary(c.i) && ordinary(c.j) && ordinary(c.k) &&
+      std::fmax(std::fabs(c.i.mantissa),
+                std::fmax(std::fabs(c.j.mantissa), std::fabs(c.k.mantissa))) >= 0x1p-500)
+    return {std::sqrt((c.i.mantissa * c.i.mantissa + c.j.mantissa * c.j.mantissa) +
+                      c.k.mantissa * c.k.mantissa)};
+  const int size = CommonSize({c.i, c.j, c.k});
+  const double i = Below(c.i, size), j = Below(c.j, size), k = Below(c.k, size);
+  return {std::sqrt((i * i + j * j) + k * k), size};
+}
+
+// The angle between X and Y as atan2(|X x Y|, X . Y), with both products true to the last
+// bit: acos of a rounded cosine loses every digit of a small angle (1e-9 has a cosine of
+// 1 - 5e-19, which rounds to 1). A zero vector has no angle: its 0/0 gives NaN, as do
+// infinities and NaNs, by the cosine as its quotient of the dot product and the magnitudes.
+Angle AngleOf(const Vector& x, const Vector& y) {
+  if (!IsFinite(x) || !IsFinite(y) || IsZero(x) || IsZero(y)) {
+    const WideNumber magnitudes = MultiplyWide(WideMagnitude(x), WideMagnitude(y));
+    const double radians = std::acos(DivideWide(WideDotProduct(x, y), magnitudes));
+    return {radians, Degrees(radians)};
+  }
+  const WideNumber sine = WideMagnitudeOf(WideCrossProduct(x, y));
+  const WideNumber cosine = WideDotProduct(x, y);
+  // Each brought into [0.5, 1): the sine may lie far below the cosine, or far above it. Only
+  // their ratio counts, and a cosine of 0 has none: the angle is then a right one.
+  const int sine_size = CommonSize({sine}), cosine_size = CommonSize({cosine});
+  const int ratio_exponent = cosine.mantissa == 0 ? 0 : sine_size - cosine_size;
+  return AngleOfPoint(Below(sine, sine_size), Below(cosine, cosine_size), ratio_exponent);
 }
 
 ResultWithNumbers AngleBetween(const Vector& x, const Vector& y) {
-  const double theta = std::acos(CosineOfAngle(x, y));
-  const double degrees = (theta * 180.0) / std::atan2(0.0, -1.0);
+  const Angle angle = AngleOf(x, y);
+  const double theta = angle.radians, degrees = angle.degrees;
   return {ResultText("\n Angle between X and Y \t= %12.5g radians \n\n \t\t\t= %12.5g degrees",
                      theta, degrees),
           {{"radians", theta}, {"degrees", degrees}}};

@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cfloat>
 #include <cmath>
 #include <random>
+
+#include "tests/support/true_real.h"
 
 namespace {
 
@@ -79,6 +82,79 @@ TEST(WideNumber, SumsAndRootsBeyondTheRangeAreTrue) {
       EXPECT_NEAR(static_cast<double>(quotient / truth), 1.0, 4 * DBL_EPSILON);
     }
   }
+}
+
+// Whether value * 2^exponent is within one unit in the last place of value of the truth.
+bool Faithful(WideNumber value, const TrueReal& truth) {
+  if (truth.IsZero())
+    return value.mantissa == 0;
+  const double unit =
+      std::nextafter(std::fabs(value.mantissa), INFINITY) - std::fabs(value.mantissa);
+  const TrueReal error = Abs(TrueReal(value.mantissa) - Ldexp(truth, -value.exponent));
+  return !(TrueReal(unit) < error);
+}
+
+// Sums of two and three products from the whole range of doubles, half of them made to cancel:
+// the fourth factor is the one that nearly cancels a * b with c * d, and e * f is small or
+// absent. The truth is MPFR's exact sum.
+TEST(WideNumber, TrueSumsOfProductsAreWithinOneUnitOfTheTruthHoweverTheyCancel) {
+  std::mt19937_64 random(3);
+  int cancelled = 0;
+  for (int round = 0; round < 40000; ++round) {
+    const int low = round % 4 == 0 ? -1070 : -500, high = round % 4 == 0 ? 1023 : 500;
+    const double a = RandomFactor(random, low, high), b = RandomFactor(random, low, high);
+    const double c = RandomFactor(random, low, high);
+    double d = RandomFactor(random, low, high);
+    double e = RandomFactor(random, low, high), f = RandomFactor(random, low, high);
+    if (round % 2 == 0) {
+      const double cancelling = -(TrueReal(a) * b / c).ToDouble();
+      if (std::isfinite(cancelling) && cancelling != 0) {
+        d = cancelling;
+        e = std::ldexp(e, -60);
+        ++cancelled;
+      }
+    }
+    const TrueReal two = TrueReal(a) * b + TrueReal(c) * d;
+    const TrueReal three = two + TrueReal(e) * f;
+    // Terms below 2^-900 of the largest may lose their lowest bits to underflow.
+    const auto size = [](double x, double y) { return std::ilogb(x) + std::ilogb(y); };
+    const int s1 = size(a, b), s2 = size(c, d), s3 = size(e, f);
+    if (std::min(s1, s2) > std::max(s1, s2) - 900) {
+      const WideNumber sum = TrueSumOfProducts({{a, b}, {c, d}});
+      EXPECT_TRUE(Faithful(sum, two)) << std::hexfloat << a << " " << b << " " << c << " " << d;
+    }
+    if (std::min({s1, s2, s3}) > std::max({s1, s2, s3}) - 900) {
+      const WideNumber sum = TrueSumOfProducts({{a, b}, {c, d}, {e, f}});
+      EXPECT_TRUE(Faithful(sum, three))
+          << std::hexfloat << a << " " << b << " " << c << " " << d << " " << e << " " << f;
+    }
+  }
+  EXPECT_GT(cancelled, 15000);
+}
+
+// An exact 0 keeps the sign that IEEE addition gives the plain formula's terms.
+TEST(WideNumber, TrueSumsOfZeroTakeThePlainFormulasSign) {
+  const struct {
+    Product first, second;
+    bool negative;
+  } cases[] = {
+      {{-1, 0}, {0, 1}, false},
+      {{-1, 0}, {-0.0, 1}, true},
+      {{1e200, 1e200}, {-1e200, 1e200}, false},
+      {{3, 0.1}, {-0.1, 3}, false},
+  };
+  for (const auto& c : cases) {
+    const WideNumber sum = TrueSumOfProducts({c.first, c.second});
+    EXPECT_EQ(sum.mantissa, 0.0);
+    EXPECT_EQ(std::signbit(sum.mantissa), c.negative) << c.first.a << " " << c.second.b;
+  }
+}
+
+// Infinities and NaNs go through the plain formula.
+TEST(WideNumber, TrueSumsOfSpecialValuesAreThePlainFormulas) {
+  EXPECT_TRUE(std::isnan(TrueSumOfProducts({{INFINITY, 0}, {1, 1}}).mantissa));
+  EXPECT_EQ(TrueSumOfProducts({{INFINITY, 2}, {1e308, 1e308}}).mantissa, INFINITY);
+  EXPECT_TRUE(std::isnan(TrueSumOfProducts({{INFINITY, 1}, {-INFINITY, 1}}).mantissa));
 }
 
 }  // namespace

@@ -116,6 +116,35 @@ TEST(ComplexResult, SquaresAndProductsBeyondTheRangeOfDoublesGiveTheTrueResult) 
   }
 }
 
+// Results whose terms cancel, and logarithms near |X| = 1: the numbers are the true values,
+// rounded to five digits, of the operation on the doubles given.
+const ResultCase kCancelling[] = {
+    // 1.00000001 * 1.00000004 + 1.00000002 * -1.00000003 leaves 4.2204e-16 of 2.
+    {{8, {1.00000001, 1.00000002}, {1.00000003, -1.00000004}},
+     " X*Y =           2 + j ( 4.2204e-16) \n\n\n mag (X*Y) =           2 \n"},
+    {{6, {3, 3.0000000000000004}},
+     " X^2 = -2.6645e-15 + j (         18) \n\n\n mag (X^2) =          18 \n"},
+    {{6, {1.00000001, 1.00000001}},
+     " X^2 =           0 + j (          2) \n\n\n mag (X^2) =           2 \n"},
+    // 0.6^2 + 0.8^2 is 1 + 4.44e-17 in doubles.
+    {{3, {0.6, 0.8}}, " natural log(X) =  2.2204e-17 + j (     0.9273)\n"},
+    {{3, {1, 1e-8}}, " natural log(X) =       5e-17 + j (      1e-08)\n"},
+    {{3, {-0.6, -0.8}}, " natural log(X) =  2.2204e-17 - j (     2.2143)\n"},
+    {{3, {1, 0}}, " natural log(X) =           0 + j (          0)\n"},
+    // X/Y = 5e299 (1 - j) is rounded, and Z takes away all but the rounding.
+    {{10, {1, 0}, {1e-300, 1e-300}, {-5e299, 5e299}},
+     " Z + (X/Y) = -3.8782e+283 + j (3.8782e+283) \n"},
+    // X/Y = -0.2 + j0.4 exactly, Z is the nearest double to its negative.
+    {{10, {1, 2}, {3, -4}, {-0.2, -0.4}}, " Z + (X/Y) =        -0.4 - j ( 2.2204e-17) \n"},
+};
+
+TEST(ComplexResult, CancellingTermsShowTheTrueResult) {
+  for (const auto& c : kCancelling) {
+    EXPECT_EQ(ResultAt(c.in.operation, c.in.x, c.in.y, c.in.z), c.text)
+        << "operation " << c.in.operation << ", X = " << c.in.x.re << " + j" << c.in.x.im;
+  }
+}
+
 // A part of the whole range of doubles: a random sign and mantissa at a random power of ten,
 // now and then exactly zero.
 double RandomPart(std::mt19937_64& random, int lowest_power, int highest_power) {

@@ -2,6 +2,8 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <random>
 
 // Uniform numbers from mt19937's 32-bit output by our own mapping, so that randomized cases
@@ -18,3 +20,12 @@ class Draw {
  private:
   std::mt19937 engine_;
 };
+
+// A random 17-digit decimal number, read as a double, with its power of ten from `lowest` to
+// `highest` and a random sign.
+inline double SeventeenDigits(Draw& draw, int lowest, int highest) {
+  char text[48];
+  std::snprintf(text, sizeof text, "%.16fe%d", 1 + 9 * draw.Unit(),
+                lowest + draw.Below(highest - lowest + 1));
+  return draw.Sign() * std::strtod(text, nullptr);
+}
