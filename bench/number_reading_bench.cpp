@@ -3,6 +3,8 @@
 // and arithmetic.
 #include <benchmark/benchmark.h>
 
+#include <cstdint>
+#include <span>
 #include <string_view>
 
 #include "cli/number_word.h"
@@ -16,36 +18,34 @@ constexpr std::string_view kPlainNumbers[] = {
     "1", "0", "-3", "2.5", "1e3", " 1", "-1.2345678901234567e-300", "123456.789",
 };
 
-void FieldNumberOfPlainNumbers(benchmark::State& state) {
+// Reads each text with `read`, once an iteration; an item is one text read.
+template <typename Read>
+void ReadEach(benchmark::State& state, std::span<const std::string_view> texts, Read read) {
   for (auto _ : state)
-    for (const std::string_view text : kPlainNumbers)
-      benchmark::DoNotOptimize(FieldNumber(text));
-  state.SetItemsProcessed(state.iterations() * std::size(kPlainNumbers));
-}
-
-void BoxNumberOfPlainNumbers(benchmark::State& state) {
-  for (auto _ : state)
-    for (const std::string_view text : kPlainNumbers)
-      benchmark::DoNotOptimize(ReadBoxNumber(text));
-  state.SetItemsProcessed(state.iterations() * std::size(kPlainNumbers));
+    for (const std::string_view text : texts)
+      benchmark::DoNotOptimize(read(text));
+  state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(texts.size()));
 }
 
 constexpr std::string_view kArithmetic[] = {
     "1/3", "-2^2", "2*pi", "sqrt(2)/2", "(1 + 2) * 3", "1e3 - 0.5", "ln(10)", "2^-3^2",
 };
 
+void FieldNumberOfPlainNumbers(benchmark::State& state) {
+  ReadEach(state, kPlainNumbers, FieldNumber);
+}
+
+void BoxNumberOfPlainNumbers(benchmark::State& state) {
+  ReadEach(state, kPlainNumbers, ReadBoxNumber);
+}
+
 void BoxNumberOfArithmetic(benchmark::State& state) {
-  for (auto _ : state)
-    for (const std::string_view text : kArithmetic)
-      benchmark::DoNotOptimize(ReadBoxNumber(text));
-  state.SetItemsProcessed(state.iterations() * std::size(kArithmetic));
+  ReadEach(state, kArithmetic, ReadBoxNumber);
 }
 
 void StrictNumberWordOfPlainNumbers(benchmark::State& state) {
-  for (auto _ : state)
-    for (const std::string_view text : kPlainNumbers)
-      benchmark::DoNotOptimize(ReadNumberWord(text, 2, NumberReading::Strict));
-  state.SetItemsProcessed(state.iterations() * std::size(kPlainNumbers));
+  ReadEach(state, kPlainNumbers,
+           [](std::string_view text) { return ReadNumberWord(text, 2, NumberReading::Strict); });
 }
 
 }  // namespace
