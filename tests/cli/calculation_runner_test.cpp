@@ -126,8 +126,8 @@ TEST(RunCalculation, GivesTheNumbersAtFullPrecision) {
 // One list of events for a batch: each calculation leaves in it only what it shows itself,
 // whatever the calculation before it showed.
 TEST(RunCalculation, ReplacesWhatTheEventsHeldBefore) {
-  const std::string cubic[] = {"1", "-6", "11", "-6"};
-  const std::string no_quadratic[] = {"0", "0", "0"};
+  const std::vector<std::string> cubic = {"1", "-6", "11", "-6"};
+  const std::vector<std::string> no_quadratic = {"0", "0", "0"};
   const CalculationRequest requests[] = {
       RootsRequest{cubic},        ComplexRequest{ComplexOperation::Sum, {1, 2, 3, 4, 0, 0}},
       RootsRequest{no_quadratic}, VectorRequest{1, VectorOperation::DotProduct, {1, 2, 3, 4, 5, 6}},

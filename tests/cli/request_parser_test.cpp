@@ -21,15 +21,10 @@ struct RequestCase {
   CalculationRequest request;
 };
 
-// A roots request holds its coefficient words as they stand; they are read later.
-const std::string kQuadratic[] = {"1", "-3", "2"};
-const std::string kCubic[] = {"1", "0", "0", "-1"};
-const std::string kQuartic[] = {"1", "x", "1.5e2abc", "0", "4"};
-
 const RequestCase kRequests[] = {
-    {"roots 1 -3 2", RootsRequest{kQuadratic}},
-    {"roots 1 0 0 -1", RootsRequest{kCubic}},
-    {"roots 1 x 1.5e2abc 0 4", RootsRequest{kQuartic}},
+    {"roots 1 -3 2", RootsRequest{{"1", "-3", "2"}}},
+    {"roots 1 0 0 -1", RootsRequest{{"1", "0", "0", "-1"}}},
+    {"roots 1 x 1.5e2abc 0 4", RootsRequest{{"1", "x", "1.5e2abc", "0", "4"}}},  // read later
     {"complex inv 3 4", ComplexRequest{ComplexOperation::Reciprocal, {3, 4, 0, 0, 0, 0}}},
     {"complex 9 1 2 3 -4", ComplexRequest{ComplexOperation::Quotient, {1, 2, 3, -4, 0, 0}}},
     {"complex zxy 1 2 3 -4 5 6",
@@ -45,8 +40,7 @@ const RequestCase kRequests[] = {
 
 TEST(ParseCalculation, ReadsEachKindOfCalculation) {
   for (const auto& c : kRequests) {
-    const std::vector<std::string> words = Words(c.line);
-    const ParsedCalculation parsed = ParseCalculation(words, NumberReading::Lenient);
+    const ParsedCalculation parsed = ParseCalculation(Words(c.line), NumberReading::Lenient);
     ASSERT_TRUE(std::holds_alternative<CalculationRequest>(parsed))
         << c.line << ": " << std::get<UsageError>(parsed).problem;
     EXPECT_EQ(std::get<CalculationRequest>(parsed), c.request) << c.line;
