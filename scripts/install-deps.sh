@@ -20,6 +20,8 @@ program_packages=(
 test_packages=(
   pkg-config python3
   libgtest-dev libgmock-dev libbenchmark-dev
+  # Ball arithmetic and exact integer polynomials, which certify the roots in the tests.
+  libflint-arb-dev libflint-dev libmpfr-dev libgmp-dev
   fonts-dejavu-core
   locales
   xvfb xauth xdotool x11-utils
