@@ -4,6 +4,7 @@
 #include <cfloat>
 #include <climits>
 #include <cmath>
+#include <cstdint>
 #include <vector>
 
 #include "poly/exact_integer.h"
@@ -64,6 +65,63 @@ ExactPolynomial GreatestCommonDivisor(ExactPolynomial a, ExactPolynomial b) {
     b = std::move(remainder);
   }
   return a;
+}
+
+// Arithmetic modulo the prime 2^61 - 1, in which 2^61 is 1.
+constexpr uint64_t kPrime = (uint64_t{1} << 61) - 1;
+
+uint64_t ModularProduct(uint64_t a, uint64_t b) {
+  const unsigned __int128 product = static_cast<unsigned __int128>(a) * b;
+  uint64_t r = static_cast<uint64_t>(product & kPrime) + static_cast<uint64_t>(product >> 61);
+  return r >= kPrime ? r - kPrime : r;
+}
+
+uint64_t ModularInverse(uint64_t a) {
+  uint64_t inverse = 1;
+  for (uint64_t e = kPrime - 2; e > 0; e >>= 1, a = ModularProduct(a, a))
+    if (e & 1)
+      inverse = ModularProduct(inverse, a);
+  return inverse;
+}
+
+// The degree of gcd(p, p') modulo the prime, for p of degree n (highest first) whose leading
+// coefficient the prime does not divide. The degree of the gcd of the integer polynomials is
+// at most that, so 0 proves that p has no multiple root; the exact sequence, which costs far
+// more, runs only where it is not 0.
+int ModularGcdDegree(std::span<const double> coefficients, int lowest) {
+  const int n = static_cast<int>(coefficients.size()) - 1;
+  std::vector<uint64_t> a(n + 1, 0), b(n, 0);
+  for (int k = 0; k <= n; ++k) {
+    const double c = coefficients[n - k];
+    if (c == 0)
+      continue;
+    int exponent;
+    const double mantissa = std::frexp(c, &exponent);
+    const int64_t m = static_cast<int64_t>(std::ldexp(mantissa, 53));
+    const uint64_t magnitude = static_cast<uint64_t>(m < 0 ? -m : m) % kPrime;
+    const uint64_t power = uint64_t{1} << ((exponent - 53 - lowest) % 61);
+    const uint64_t value = ModularProduct(magnitude, power);
+    a[k] = m < 0 && value != 0 ? kPrime - value : value;
+  }
+  for (int k = 1; k <= n; ++k)
+    b[k - 1] = ModularProduct(a[k], k);
+  const auto trim = [](std::vector<uint64_t>& p) {
+    while (!p.empty() && p.back() == 0)
+      p.pop_back();
+  };
+  trim(a);
+  trim(b);
+  while (!b.empty()) {
+    while (a.size() >= b.size()) {
+      const uint64_t factor = ModularProduct(a.back(), ModularInverse(b.back()));
+      const size_t k = a.size() - b.size();
+      for (size_t i = 0; i < b.size(); ++i)
+        a[i + k] = (a[i + k] + kPrime - ModularProduct(factor, b[i])) % kPrime;
+      trim(a);
+    }
+    std::swap(a, b);
+  }
+  return static_cast<int>(a.size()) - 1;
 }
 
 // The exponent of the last bit of a double's 53-bit integer significand.
@@ -153,6 +211,10 @@ int ExactMultipleRoots(std::span<const double> coefficients, std::span<MultipleR
   for (double c : coefficients)
     if (c != 0)
       lowest = std::min(lowest, LowestExponent(c));
+  // The prime divides no leading coefficient: that is a double's significand times a power of
+  // two, and the prime is larger than every significand.
+  if (ModularGcdDegree(coefficients, lowest) == 0)
+    return 0;
   ExactPolynomial p(n + 1), slope(n);
   for (int k = 0; k <= n; ++k)
     if (coefficients[n - k] != 0)
