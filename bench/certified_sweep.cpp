@@ -4,7 +4,8 @@
 // and discs more than ten times wider than (|p(z)| / |c[n]|)^(1/n). See
 // bench/run_certified_sweep.sh.
 //   certified_sweep corpus N     N polynomials of each class, one "CLASS roots C..." line each
-//   certified_sweep CORPUS JSON  the judgement, JSON holding quillet-calc's lines for CORPUS
+//   certified_sweep CORPUS JSON [NUMPY]  the judgement, JSON holding quillet-calc's lines for
+//                                CORPUS, NUMPY numpy.roots' "re im ..." lines (numpy_roots.py)
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -70,8 +71,8 @@ std::vector<Shown> ReadEvents(const std::string& line) {
 }
 
 struct Tally {
-  int polynomials = 0, wrong = 0, discs = 0, empty = 0, unknown = 0, isolated = 0,
-      isolated_wrong = 0, loose = 0, infinite = 0;
+  int polynomials = 0, wrong = 0, numpy_wrong = 0, discs = 0, empty = 0, unknown = 0, isolated = 0,
+      isolated_wrong = 0, loose = 0, loose_beyond_rounding = 0, infinite = 0;
   std::vector<std::string> examples;
 };
 
@@ -112,11 +113,12 @@ int main(int argc, char** argv) {
     PrintCorpus(std::atoi(argv[2]));
     return 0;
   }
-  if (argc != 3) {
-    std::fprintf(stderr, "usage: certified_sweep corpus N | certified_sweep CORPUS JSON\n");
+  if (argc != 3 && argc != 4) {
+    std::fprintf(stderr, "usage: certified_sweep corpus N | certified_sweep CORPUS JSON [NUMPY]\n");
     return 2;
   }
   std::ifstream corpus(argv[1]), json(argv[2]);
+  std::ifstream numpy(argc == 4 ? argv[3] : "/dev/null");
   std::map<std::string, Tally> tallies;
   std::string line, output;
   while (std::getline(corpus, line) && std::getline(json, output)) {
@@ -126,6 +128,8 @@ int main(int argc, char** argv) {
     std::vector<double> c;
     while (words >> word)
       c.push_back(std::strtod(word.c_str(), nullptr));
+    std::string numpy_line;
+    std::getline(numpy, numpy_line);
     Tally& tally = tallies[name];
     const std::vector<Shown> events = ReadEvents(output);
     if (events.empty())
@@ -133,6 +137,13 @@ int main(int argc, char** argv) {
     ++tally.polynomials;
     const CertifiedRoots roots(c);
     const std::vector<ReferenceRoot> truth = roots.Reference();
+    if (!numpy_line.empty()) {
+      std::istringstream parts(numpy_line);
+      std::vector<std::complex<double>> printed;
+      for (double re, im; parts >> re >> im;)
+        printed.push_back({Printed(re), Printed(im)});
+      tally.numpy_wrong += !ShowsTrueRoots(printed, truth);
+    }
     bool wrong = false;
     for (const Shown& shown : events) {
       wrong = wrong || !ShowsTrueRoots(ReadRoots(shown.text), truth);
@@ -147,21 +158,33 @@ int main(int argc, char** argv) {
           const CertifiedRoots::Count count = roots.RootsIn(v.re, v.im, v.radius);
           tally.isolated_wrong += !(count.surely == 1 && count.possibly == 1);
         }
-        if (std::isfinite(v.radius) && v.radius > 10 * RootOfModulus(truth, v.re, v.im))
+        const long double bound = RootOfModulus(truth, v.re, v.im);
+        // A disc cannot be proven much smaller than the rounding of its centre.
+        tally.loose_beyond_rounding +=
+            std::isfinite(v.radius) &&
+            v.radius > 10 * std::max(bound, 0x1p-53L * std::abs(LongRoot(v.re, v.im)));
+        if (std::isfinite(v.radius) && v.radius > 10 * bound) {
           ++tally.loose;
-        if (holds == Verdict::No && tally.examples.size() < 3)
-          tally.examples.push_back("empty disc: " + line);
+          if (tally.loose <= 2) {
+            char disc[160];
+            std::snprintf(disc, sizeof disc,
+                          "loose disc (%.17g, %.17g) radius %.3g for %.3Lg: ", v.re, v.im, v.radius,
+                          bound);
+            tally.examples.push_back(disc + line);
+          }
+        }
       }
     }
     tally.wrong += wrong;
     if (wrong && tally.examples.size() < 6)
       tally.examples.push_back("wrong digits: " + line);
   }
-  std::printf("%-22s %6s %6s %7s %6s %6s %8s %9s %6s %6s\n", "class", "polys", "wrong", "discs",
-              "empty", "unsure", "isolated", "iso_wrong", "loose", "inf");
+  std::printf("%-28s %6s %6s %6s %7s %6s %6s %8s %9s %6s %6s\n", "class", "polys", "wrong", "numpy",
+              "discs", "empty", "unsure", "isolated", "iso_wrong", "loose", "inf");
   for (const auto& [name, t] : tallies)
-    std::printf("%-22s %6d %6d %7d %6d %6d %8d %9d %6d %6d\n", name.c_str(), t.polynomials, t.wrong,
-                t.discs, t.empty, t.unknown, t.isolated, t.isolated_wrong, t.loose, t.infinite);
+    std::printf("%-28s %6d %6d %6d %7d %6d %6d %8d %9d %6d %7d %6d\n", name.c_str(), t.polynomials,
+                t.wrong, t.numpy_wrong, t.discs, t.empty, t.unknown, t.isolated, t.isolated_wrong,
+                t.loose, t.loose_beyond_rounding, t.infinite);
   for (const auto& [name, t] : tallies)
     for (const std::string& example : t.examples)
       std::printf("%s\n", example.c_str());

@@ -11,11 +11,17 @@ trap 'rm -rf "$work"' EXIT
 
 "$build/bench/certified_sweep" corpus "$cases" >"$work/corpus"
 cut -d' ' -f2- "$work/corpus" >"$work/input"
+# numpy.roots beside, where python3 has numpy (only for this measure).
+numpy=()
+if "${PYTHON:-python3}" -c 'import numpy' 2>/dev/null; then
+  cut -d' ' -f1,3- "$work/corpus" | "${PYTHON:-python3}" "$(dirname "$0")/numpy_roots.py" >"$work/numpy"
+  numpy=("$work/numpy")
+fi
 for version in ${3:+before} after; do
   calc=$build/cli/quillet-calc
   [ "$version" = before ] && calc=$3
   # Status 1 only says that some calculation ended in an input error.
   "$calc" --json - <"$work/input" >"$work/$version.json" || [ $? -eq 1 ]
   echo "$version:"
-  "$build/bench/certified_sweep" "$work/corpus" "$work/$version.json"
+  "$build/bench/certified_sweep" "$work/corpus" "$work/$version.json" "${numpy[@]}"
 done

@@ -33,8 +33,10 @@ void Discs(const BasicPolynomial<Real>& p, std::span<const std::complex<Real>> z
       continue;
     }
     const BasicEvaluation<Real> e = EvaluateAccurately(p, z[i]);
-    // The modulus rounds by two units at most, the evaluation by its bound.
-    value[i] = Modulus(e.value) * (1 + 4 * kUnitRoundoff) + e.bound;
+    // The modulus rounds by two units at most, the evaluation by its bound; p(0) is c[0]
+    // exactly.
+    value[i] =
+        z[i] == Real(0) ? std::fabs(p.c[0]) : Modulus(e.value) * (1 + 4 * kUnitRoundoff) + e.bound;
     // c[n] prod |z_i - z_j| from below: each difference, modulus and product rounds once.
     if (all_finite) {
       Real product = leading;
