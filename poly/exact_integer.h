@@ -10,7 +10,7 @@ class ExactInteger {
  public:
   ExactInteger() = default;
   // mantissa * 2^shift, shift >= 0.
-  ExactInteger(int64_t mantissa, int shift);
+  explicit ExactInteger(int64_t mantissa, int shift = 0);
 
   bool IsZero() const { return limbs_.empty(); }
   bool Negative() const { return negative_; }

@@ -121,7 +121,8 @@ class Aberth {
   // root that is not real, so the conjugate of that root is a root too; where no approximation
   // is near it, the nearest one that is not itself proven to lie on the same side takes its
   // place (a cluster of roots can leave two approximations on one root and none on another).
-  void CloseUnderConjugation() {
+  // An imaginary part below `negligible` is left to the caller's clean-up.
+  void CloseUnderConjugation(Real negligible) {
     bool paired[kMaxDegree] = {};
     bool lone = false;
     for (size_t i = 0; i < y_.size(); ++i) {
@@ -130,7 +131,7 @@ class Aberth {
       const size_t j = NearestTo(std::conj(y_[i]), i, paired);
       if (j == y_.size() ||
           !(Modulus(y_[j] - std::conj(y_[i])) <= 8 * kUnitRoundoff * Modulus(y_[i]))) {
-        lone = true;
+        lone = lone || std::fabs(y_[i].imag()) >= negligible;
         continue;
       }
       // Exact conjugates stay as they are, down to the signs of their zero parts.
@@ -174,7 +175,9 @@ class Aberth {
         continue;
       // |re| + |im| lies within a factor of 1.5 of the modulus, and costs no square root.
       const Real size = std::fabs(y.real()) + std::fabs(y.imag());
-      if (y.imag() != 0 && std::fabs(y.real()) < kCoefficientsPart * size) {
+      // An exact zero real part comes from the exact symmetry of a closed form (x^4 = w), and
+      // stands.
+      if (y.imag() != 0 && y.real() != 0 && std::fabs(y.real()) < kCoefficientsPart * size) {
         const size_t j = NearestTo(std::conj(y), i, done);
         if (j < y_.size() && y_[j] == std::conj(y)) {
           if (!discs_found)
@@ -373,7 +376,7 @@ void RefineRoots(std::span<const double> coefficients, const ScaledPolynomial& s
     Aberth<long double> aberth(reduced, std::span(y, m));
     aberth.StartFromCircles();
     aberth.Sweep(kSweepsFromCircles);
-    aberth.CloseUnderConjugation();
+    aberth.CloseUnderConjugation(negligible);
     aberth.DropResidues();
     aberth.MakeProvablyRealRootsReal(negligible);
     for (int k = 0; k < m; ++k)
@@ -388,9 +391,10 @@ void RefineRoots(std::span<const double> coefficients, const ScaledPolynomial& s
     aberth.StartFromCircles();
     aberth.Sweep(kSweepsFromCircles);
   }
-  aberth.CloseUnderConjugation();
+  const double scaled_negligible = TimesPowerOfTwo(negligible, -scaled.shift);
+  aberth.CloseUnderConjugation(scaled_negligible);
   aberth.DropResidues();
-  aberth.MakeProvablyRealRootsReal(TimesPowerOfTwo(negligible, -scaled.shift));
+  aberth.MakeProvablyRealRootsReal(scaled_negligible);
   for (int k = 0; k < m; ++k) {
     const Point x = FromScaled(y[k], scaled.shift);
     roots[index[k]] = {x.real(), x.imag()};
