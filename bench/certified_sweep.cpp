@@ -179,8 +179,9 @@ int main(int argc, char** argv) {
     if (wrong && tally.examples.size() < 6)
       tally.examples.push_back("wrong digits: " + line);
   }
-  std::printf("%-28s %6s %6s %6s %7s %6s %6s %8s %9s %6s %6s\n", "class", "polys", "wrong", "numpy",
-              "discs", "empty", "unsure", "isolated", "iso_wrong", "loose", "inf");
+  std::printf("%-28s %6s %6s %6s %7s %6s %6s %8s %9s %6s %7s %6s\n", "class", "polys", "wrong",
+              "numpy", "discs", "empty", "unsure", "isolated", "iso_wrong", "loose", "loose_u",
+              "inf");
   for (const auto& [name, t] : tallies)
     std::printf("%-28s %6d %6d %6d %7d %6d %6d %8d %9d %6d %7d %6d\n", name.c_str(), t.polynomials,
                 t.wrong, t.numpy_wrong, t.discs, t.empty, t.unknown, t.isolated, t.isolated_wrong,
