@@ -1,10 +1,11 @@
 #include "poly/inclusion_discs.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
 
-// The relative error of pow's n-th root, with room to spare.
+// The relative error of pow's m-th root, with room to spare.
 constexpr double kRootMargin = 1e-12;
 
 template <typename Real>
@@ -12,46 +13,142 @@ void Discs(const BasicPolynomial<Real>& p, std::span<const std::complex<Real>> z
            std::span<BasicInclusionDisc<Real>> discs) {
   constexpr Real kUnitRoundoff = kUnitRoundoffOf<Real>;
   const int n = p.degree;
+  const size_t count = z.size();
   const Real leading = std::fabs(p.c[n]);
   bool all_finite = true;
   for (const std::complex<Real>& x : z)
     all_finite = all_finite && IsFinite(x);
-  for (size_t i = 0; i < z.size(); ++i) {
+  // |p(z_i)| from above and the Newton radius of each approximation.
+  Real value[kMaxDegree], newton[kMaxDegree];
+  for (size_t i = 0; i < count; ++i) {
     BasicInclusionDisc<Real>& disc = discs[i];
     disc = {};
+    value[i] = newton[i] = HUGE_VAL;
     if (!IsFinite(z[i]))
       continue;
-    // Approximations on one point share its disc (the Weierstrass discs do not apply).
+    // Approximations on one point share its bounds (the Weierstrass discs do not apply).
     if (i > 0 && z[i] == z[i - 1]) {
-      disc.radius = discs[i - 1].radius;
+      value[i] = value[i - 1];
+      newton[i] = newton[i - 1];
       continue;
     }
     const BasicEvaluation<Real> e = EvaluateAccurately(p, z[i]);
-    // |p(z_i)| from above: the modulus rounds by two units at most, the evaluation by its bound.
-    const Real value = Modulus(e.value) * (1 + 4 * kUnitRoundoff) + e.bound;
+    // The modulus rounds by two units at most, the evaluation by its bound; p(0) is c[0]
+    // exactly.
+    value[i] =
+        z[i] == Real(0) ? std::fabs(p.c[0]) : Modulus(e.value) * (1 + 4 * kUnitRoundoff) + e.bound;
     // c[n] prod |z_i - z_j| from below: each difference, modulus and product rounds once.
     if (all_finite) {
       Real product = leading;
-      for (size_t j = 0; j < z.size(); ++j)
+      for (size_t j = 0; j < count; ++j)
         if (j != i)
           product *= Modulus(z[i] - z[j]);
       product *= 1 - 8 * n * kUnitRoundoff;
       if (product > 0)
-        disc.weierstrass = n * (value / product) * (1 + 4 * kUnitRoundoff);
+        disc.weierstrass = n * (value[i] / product) * (1 + 4 * kUnitRoundoff);
     }
     const Real slope = (Modulus(e.slope) * (1 - 4 * kUnitRoundoff) - e.slope_bound);
-    const Real newton = slope > 0 ? n * (value / slope) * (1 + 4 * kUnitRoundoff) : HUGE_VAL;
-    disc.radius = std::fmin(disc.weierstrass, newton);
-    if (!std::isfinite(disc.radius))
-      disc.radius = std::pow(value / leading, Real(1) / n) * (1 + kRootMargin);
+    if (slope > 0)
+      newton[i] = n * (value[i] / slope) * (1 + 4 * kUnitRoundoff);
   }
-  for (size_t i = 0; i < z.size(); ++i) {
-    bool isolated = std::isfinite(discs[i].weierstrass);
-    for (size_t j = 0; j < z.size() && isolated; ++j)
-      if (j != i)
-        isolated = Modulus(z[i] - z[j]) * (1 - 4 * kUnitRoundoff) >
-                   discs[i].weierstrass + discs[j].weierstrass;
-    discs[i].isolated = isolated;
+  // The connected components of the union of the Weierstrass discs, each named by its first
+  // disc. Two discs count as overlapping unless their distance proves otherwise; merging
+  // components that are in fact apart leaves the count of roots in their union right.
+  const auto apart = [&](size_t i, size_t j) {
+    return Modulus(z[i] - z[j]) * (1 - 4 * kUnitRoundoff) >
+           discs[i].weierstrass + discs[j].weierstrass;
+  };
+  size_t component[kMaxDegree];
+  for (size_t i = 0; i < count; ++i) {
+    component[i] = i;
+    for (size_t j = 0; j < i; ++j) {
+      if (component[i] == component[j] || apart(i, j))
+        continue;
+      const size_t merged = std::max(component[i], component[j]);
+      const size_t into = std::min(component[i], component[j]);
+      for (size_t k = 0; k <= i; ++k)
+        if (component[k] == merged)
+          component[k] = into;
+    }
+  }
+  for (size_t i = 0; i < count; ++i) {
+    BasicInclusionDisc<Real>& disc = discs[i];
+    const int members = static_cast<int>(std::count(component, component + count, component[i]));
+    disc.isolated = members == 1 && std::isfinite(disc.weierstrass);
+    if (disc.isolated) {
+      disc.radius = std::fmin(disc.weierstrass, newton[i]);
+      continue;
+    }
+    if (!IsFinite(z[i]))
+      continue;
+    if (i > 0 && z[i] == z[i - 1]) {
+      disc.radius = discs[i - 1].radius;
+      continue;
+    }
+    // The group bound, and the product of the distances d_L from z_i to the other components.
+    Real group = 0, others = leading;
+    for (size_t j = 0; j < count; ++j) {
+      if (component[j] == component[i]) {
+        group = std::fmax(group,
+                          (Modulus(z[i] - z[j]) * (1 + 4 * kUnitRoundoff) + discs[j].weierstrass) *
+                              (1 + 2 * kUnitRoundoff));
+        continue;
+      }
+      Real distance = HUGE_VAL;
+      for (size_t k = 0; k < count; ++k)
+        if (component[k] == component[j])
+          distance = std::fmin(
+              distance, (Modulus(z[i] - z[k]) * (1 - 4 * kUnitRoundoff) - discs[k].weierstrass) *
+                            (1 - 2 * kUnitRoundoff));
+      others *= std::fmax(distance, Real(0));
+    }
+    others *= 1 - 4 * n * kUnitRoundoff;
+    Real cluster = HUGE_VAL;
+    if (others > 0)
+      cluster = std::pow(value[i] / others * (1 + 4 * kUnitRoundoff), Real(1) / members) *
+                (1 + kRootMargin);
+    disc.radius = std::fmin(std::fmin(newton[i], group), cluster);
+  }
+  // The discs found so far hold a root each. Those of a set S of other approximations that
+  // are apart from each other and from z_i hold |S| distinct roots, each at least d_j =
+  // |z_i - z_j| - r_j from z_i; so one of the other n - |S| roots lies within
+  // (|p(z_i)| / (|c[n]| prod_{j in S} d_j))^(1/(n - |S|)) of z_i. This needs no distinct
+  // approximations, and tightens the discs of a cluster beside roots far from it.
+  Real radius[kMaxDegree];
+  for (size_t i = 0; i < count; ++i)
+    radius[i] = discs[i].radius;
+  for (size_t i = 0; i < count; ++i) {
+    if (discs[i].isolated || !std::isfinite(value[i]))
+      continue;
+    size_t chosen[kMaxDegree];
+    size_t size = 0;
+    Real others = leading;
+    // The smallest discs first: they stand apart most easily.
+    size_t order[kMaxDegree];
+    for (size_t j = 0; j < count; ++j)
+      order[j] = j;
+    std::sort(order, order + count, [&](size_t a, size_t b) { return radius[a] < radius[b]; });
+    for (size_t j : std::span(order, count)) {
+      if (j == i || !std::isfinite(radius[j]))
+        continue;
+      const Real distance =
+          (Modulus(z[i] - z[j]) * (1 - 4 * kUnitRoundoff) - radius[j]) * (1 - 2 * kUnitRoundoff);
+      bool apart_from_chosen = distance > 0;
+      for (size_t k = 0; k < size && apart_from_chosen; ++k)
+        apart_from_chosen =
+            Modulus(z[j] - z[chosen[k]]) * (1 - 4 * kUnitRoundoff) > radius[j] + radius[chosen[k]];
+      if (!apart_from_chosen)
+        continue;
+      chosen[size++] = j;
+      others *= distance;
+    }
+    others *= 1 - 4 * n * kUnitRoundoff;
+    if (size == 0 || !(others > 0))
+      continue;
+    const Real bound = std::pow(value[i] / others * (1 + 4 * kUnitRoundoff),
+                                Real(1) / (n - static_cast<int>(size))) *
+                       (1 + kRootMargin);
+    discs[i].radius = std::fmin(discs[i].radius, bound);
   }
 }
 

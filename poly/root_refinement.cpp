@@ -27,6 +27,11 @@ constexpr double kNearlyReal = 1e-3;
 // what twice the working precision resolves of a root of that size, so that what is left of
 // it is rounding residue, and it is shown as 0.
 constexpr double kNegligiblePart = 0x1p-90;
+// The real part of a conjugate pair below this fraction of its modulus keeps too few digits
+// after the refinement, and is taken from the coefficients where they determine it to within
+// kTrustedPart of itself.
+constexpr double kCoefficientsPart = 0x1p-60;
+constexpr double kTrustedPart = 0x1p-30;
 
 template <typename Real>
 BasicPolynomial<Real> InPrecision(const Polynomial& p);
@@ -110,11 +115,84 @@ class Aberth {
     return all_close;
   }
 
-  // Sets the parts that are rounding residue to 0 (see kNegligiblePart).
+  // Makes the approximations closed under conjugation, as the roots of a real polynomial are.
+  // Two approximations within rounding of each other's conjugate become the upper one and its
+  // conjugate. An approximation whose disc lies wholly above or below the real axis holds a
+  // root that is not real, so the conjugate of that root is a root too; where no approximation
+  // is near it, the nearest one that is not itself proven to lie on the same side takes its
+  // place (a cluster of roots can leave two approximations on one root and none on another).
+  // An imaginary part below `negligible` is left to the caller's clean-up.
+  void CloseUnderConjugation(Real negligible) {
+    bool paired[kMaxDegree] = {};
+    bool lone = false;
+    for (size_t i = 0; i < y_.size(); ++i) {
+      if (y_[i].imag() == 0 || paired[i])
+        continue;
+      const size_t j = NearestTo(std::conj(y_[i]), i, paired);
+      if (j == y_.size() ||
+          !(Modulus(y_[j] - std::conj(y_[i])) <= 8 * kUnitRoundoff * Modulus(y_[i]))) {
+        lone = lone || std::fabs(y_[i].imag()) >= negligible;
+        continue;
+      }
+      // Exact conjugates stay as they are, down to the signs of their zero parts.
+      const size_t upper = y_[i].imag() > 0 ? i : j;
+      if (y_[j] != std::conj(y_[i]))
+        y_[upper == i ? j : i] = std::conj(y_[upper]);
+      paired[i] = paired[j] = true;
+    }
+    if (!lone)
+      return;
+    BasicInclusionDisc<Real> discs[kMaxDegree];
+    InclusionDiscs(p_, y_, discs);
+    const auto off_axis = [&](size_t k) {
+      return std::fabs(y_[k].imag()) * (1 - 4 * kUnitRoundoff) > discs[k].radius;
+    };
+    for (size_t i = 0; i < y_.size(); ++i) {
+      if (paired[i] || !off_axis(i))
+        continue;
+      const size_t j = NearestTo(std::conj(y_[i]), i, paired);
+      if (j == y_.size() || (off_axis(j) && (y_[j].imag() > 0) == (y_[i].imag() > 0)))
+        continue;
+      // Of two approximations proven on either side, the one with the smaller disc stands.
+      if (off_axis(j) && discs[j].radius < discs[i].radius)
+        y_[i] = std::conj(y_[j]);
+      else
+        y_[j] = std::conj(y_[i]);
+      paired[i] = paired[j] = true;
+    }
+  }
+
+  // Sets the parts that are rounding residue to 0 (see kNegligiblePart). The real part of a
+  // conjugate pair far below the pair's modulus is not residue but fixed by the coefficients,
+  // and is taken from them where they determine it (see PairRealPart).
   void DropResidues() {
-    for (Complex& y : y_) {
+    BasicInclusionDisc<Real> discs[kMaxDegree];
+    bool discs_found = false;
+    bool done[kMaxDegree] = {};
+    for (size_t i = 0; i < y_.size(); ++i) {
+      Complex& y = y_[i];
+      if (done[i])
+        continue;
       // |re| + |im| lies within a factor of 1.5 of the modulus, and costs no square root.
-      const Real negligible = kNegligiblePart * (std::fabs(y.real()) + std::fabs(y.imag()));
+      const Real size = std::fabs(y.real()) + std::fabs(y.imag());
+      // An exact zero real part comes from the exact symmetry of a closed form (x^4 = w), and
+      // stands.
+      if (y.imag() != 0 && y.real() != 0 && std::fabs(y.real()) < kCoefficientsPart * size) {
+        const size_t j = NearestTo(std::conj(y), i, done);
+        if (j < y_.size() && y_[j] == std::conj(y)) {
+          if (!discs_found)
+            InclusionDiscs(p_, y_, discs);
+          discs_found = true;
+          Real re;
+          if (PairRealPart(i, j, discs, re)) {
+            y.real(re);
+            y_[j].real(re);
+            done[i] = done[j] = true;
+            continue;
+          }
+        }
+      }
+      const Real negligible = kNegligiblePart * size;
       // An exact zero keeps its sign, which some texts show.
       if (y.real() != 0 && std::fabs(y.real()) < negligible)
         y.real(0);
@@ -156,6 +234,83 @@ class Aberth {
   }
 
  private:
+  // The approximation other than `except` and those marked that is nearest to x, or y_.size().
+  size_t NearestTo(Complex x, size_t except, const bool* marked) const {
+    size_t nearest = y_.size();
+    for (size_t k = 0; k < y_.size(); ++k)
+      if (k != except && !marked[k] &&
+          (nearest == y_.size() || Modulus(y_[k] - x) < Modulus(y_[nearest] - x)))
+        nearest = k;
+    return nearest;
+  }
+
+  // The real part of the conjugate pair y_i, y_j from the coefficients: p = c[m] (x^2 + e x + f)
+  // q(x) with f = |y_i|^2 and q the factor of the other roots, so that Vieta's relations give
+  // e = -2 re from the coefficients and the other roots in several ways. Each way's error is
+  // bounded from the discs, which must all be isolated so that each holds its own root, and
+  // from rounding; the way that cancels least is taken if that bound is below kTrustedPart of
+  // e. Returns whether it was.
+  bool PairRealPart(size_t i, size_t j, const BasicInclusionDisc<Real>* discs, Real& re) const {
+    constexpr Real u = kUnitRoundoffOf<Real>;
+    const int m = p_.degree;
+    for (int k = 0; k < m; ++k)
+      if (!discs[k].isolated)
+        return false;
+    size_t other[2] = {};
+    for (size_t k = 0, o = 0; k < y_.size(); ++k)
+      if (k != i && k != j)
+        other[o++] = k;
+    const Real a = p_.c[m];
+    const Real f = std::norm(y_[i]);
+    const Real r_i = discs[i].radius;
+    const Real f_error = (2 * Modulus(y_[i]) + r_i) * r_i + 4 * u * f;
+    Real best = 0, best_error = HUGE_VAL;
+    const auto consider = [&](Real e, Real error) {
+      if (error < best_error) {
+        best = e;
+        best_error = error;
+      }
+    };
+    if (m == 2) {
+      consider(p_.c[1] / a, 4 * u * std::fabs(p_.c[1] / a));
+    } else if (m == 3) {
+      // p = c[3] (x - r)(x^2 + e x + f): c[2] / c[3] = e - r and c[1] / c[3] = f - r e.
+      const Complex w = y_[other[0]];
+      const Real r = w.real(), r_error = discs[other[0]].radius + std::fabs(w.imag());
+      const Real b = p_.c[2] / a, c = p_.c[1] / a;
+      consider(b + r, 4 * u * (std::fabs(b) + std::fabs(r)) + r_error);
+      const Real e = (f - c) / r;
+      consider(e, ((4 * u * (f + std::fabs(c)) + f_error) + std::fabs(e) * r_error) / std::fabs(r) *
+                      (1 + 8 * u));
+    } else {
+      // p = c[4] (x^2 + e x + f)(x^2 + g x + h): c[3] / c[4] = e + g, c[1] / c[4] = e h + f g.
+      const Complex w1 = y_[other[0]], w2 = y_[other[1]];
+      const Real r1 = discs[other[0]].radius, r2 = discs[other[1]].radius;
+      const Real g = -(w1 + w2).real(), h = (w1 * w2).real();
+      const Real g_error = r1 + r2 + std::fabs((w1 + w2).imag()) + 4 * u * std::fabs(g);
+      const Real h_error = Modulus(w1) * r2 + Modulus(w2) * r1 + r1 * r2 +
+                           std::fabs((w1 * w2).imag()) + 4 * u * std::fabs(h);
+      const Real b = p_.c[3] / a, d = p_.c[1] / a;
+      consider(b - g, 4 * u * (std::fabs(b) + std::fabs(g)) + g_error);
+      const Real from_h = (d - f * g) / h;
+      consider(from_h,
+               ((4 * u * (std::fabs(d) + f * std::fabs(g)) + f_error * std::fabs(g) + f * g_error) +
+                std::fabs(from_h) * h_error) /
+                   std::fabs(h) * (1 + 8 * u));
+      // Both relations at once, without g: e = (f b - d) / (f - h).
+      const Real without_g = (f * b - d) / (f - h);
+      consider(without_g,
+               ((4 * u * (f * std::fabs(b) + std::fabs(d)) + std::fabs(b) * f_error) +
+                std::fabs(without_g) * (f_error + h_error + 4 * u * (f + std::fabs(h)))) /
+                   std::fabs(f - h) * (1 + 8 * u));
+    }
+    // A real part of 0 keeps the sign it has, which some texts show.
+    if (best == 0 || !(best_error <= kTrustedPart * std::fabs(best)))
+      return false;
+    re = -best / 2;
+    return true;
+  }
+
   static bool PartSettled(Real step, Real part, Complex y) {
     return std::fabs(step) <= 2 * kUnitRoundoff * std::fabs(part) + kNegligiblePart * Modulus(y);
   }
@@ -221,6 +376,7 @@ void RefineRoots(std::span<const double> coefficients, const ScaledPolynomial& s
     Aberth<long double> aberth(reduced, std::span(y, m));
     aberth.StartFromCircles();
     aberth.Sweep(kSweepsFromCircles);
+    aberth.CloseUnderConjugation(negligible);
     aberth.DropResidues();
     aberth.MakeProvablyRealRootsReal(negligible);
     for (int k = 0; k < m; ++k)
@@ -235,8 +391,10 @@ void RefineRoots(std::span<const double> coefficients, const ScaledPolynomial& s
     aberth.StartFromCircles();
     aberth.Sweep(kSweepsFromCircles);
   }
+  const double scaled_negligible = TimesPowerOfTwo(negligible, -scaled.shift);
+  aberth.CloseUnderConjugation(scaled_negligible);
   aberth.DropResidues();
-  aberth.MakeProvablyRealRootsReal(TimesPowerOfTwo(negligible, -scaled.shift));
+  aberth.MakeProvablyRealRootsReal(scaled_negligible);
   for (int k = 0; k < m; ++k) {
     const Point x = FromScaled(y[k], scaled.shift);
     roots[index[k]] = {x.real(), x.imag()};

@@ -6,6 +6,7 @@
 
 #include "poly/cube_roots.h"
 #include "poly/inclusion_discs.h"
+#include "poly/multiple_roots.h"
 #include "poly/original_order.h"
 #include "poly/power_scaling.h"
 #include "poly/root_refinement.h"
@@ -77,6 +78,33 @@ std::vector<RootValue> Proven(std::span<const double> coefficients, const Scaled
   return values;
 }
 
+// Where the polynomial has exact multiple roots, each takes the places of as many of the
+// approximations as its multiplicity, those nearest to it, so that the multiple root shows as
+// the one root it is: a real one without an imaginary part, a pair as conjugates. Returns
+// how many there are, and writes them to `multiple`.
+int ShowMultipleRoots(std::span<const double> coefficients, std::span<Complex> roots,
+                      std::span<MultipleRoot, 4> multiple) {
+  const int count = ExactMultipleRoots(coefficients, multiple);
+  bool taken[kMaxDegree] = {};
+  for (const MultipleRoot& root : multiple.first(count)) {
+    for (int m = 0; m < root.multiplicity; ++m) {
+      size_t nearest = roots.size();
+      double distance = HUGE_VAL;
+      for (size_t k = 0; k < roots.size(); ++k) {
+        const double d = std::hypot(roots[k].re - root.value.re, roots[k].im - root.value.im);
+        if (!taken[k] && (nearest == roots.size() || d < distance)) {
+          nearest = k;
+          distance = d;
+        }
+      }
+      taken[nearest] = true;
+      roots[nearest] = root.value;
+      CleanUpRoots(roots.subspan(nearest, 1));
+    }
+  }
+  return count;
+}
+
 }  // namespace
 
 std::vector<RootValue> ProvenRoots(std::span<const double> coefficients,
@@ -103,5 +131,22 @@ std::vector<RootValue> FinishRoots(std::span<const double> coefficients, std::sp
     if (clean_up == CleanUp::Yes || roots[k].re != computed[k].re || roots[k].im != computed[k].im)
       CleanUpRoots(roots.subspan(k, 1));
   PlaceAtOriginalPositions(roots, original);
-  return Proven(coefficients, scaled, roots);
+  std::vector<RootValue> values = Proven(coefficients, scaled, roots);
+  // Discs that overlap may stand for a multiple root, which only exact arithmetic tells apart
+  // from a close cluster; the discs of roots that are all isolated rule it out.
+  const bool all_isolated =
+      std::all_of(values.begin(), values.end(), [](const RootValue& v) { return v.isolated; });
+  MultipleRoot multiple[4];
+  const int count = all_isolated || !AllFinite(coefficients)
+                        ? 0
+                        : ShowMultipleRoots(coefficients, roots, multiple);
+  if (count == 0)
+    return values;
+  values = Proven(coefficients, scaled, roots);
+  // The exact root bounds the distance of its double from it better than any disc.
+  for (RootValue& value : values)
+    for (const MultipleRoot& root : std::span(multiple, count))
+      if (value.re == root.value.re && value.im == root.value.im)
+        value.radius = std::fmin(value.radius, root.radius);
+  return values;
 }

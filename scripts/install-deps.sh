@@ -19,9 +19,10 @@ program_packages=(
 )
 test_packages=(
   pkg-config python3
-  # The accuracy tests' oracle.
-  libmpfr-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  # The accuracy tests' oracles: many-digit reals (MPFR) for the operations, and ball
+  # arithmetic on exact integer polynomials (Arb, FLINT) that certifies the roots.
+  libmpfr-dev libflint-arb-dev libflint-dev libgmp-dev
   fonts-dejavu-core
   locales
   xvfb xauth xdotool x11-utils
