@@ -113,7 +113,7 @@ inline std::vector<std::string> DrawCertifiedCase(CertifiedClass certified_class
       const int degree = 2 + draw.Below(3);
       // A leading coefficient above the zero threshold, which the cubic and quartic need.
       boxes.push_back(ResultText(
-          "%.16e", draw.Sign() * (1 + 9 * draw.Unit()) * std::pow(10.0, draw.Below(300) - 7)));
+          "%.17g", draw.Sign() * (1 + 9 * draw.Unit()) * std::pow(10.0, draw.Below(300) - 7)));
       for (int k = 1; k <= degree; ++k)
         boxes.push_back(draw.Chance(0.1) ? "0" : SeventeenDigits(draw));
       break;
