@@ -123,11 +123,16 @@ void Discs(const BasicPolynomial<Real>& p, std::span<const std::complex<Real>> z
     size_t chosen[kMaxDegree];
     size_t size = 0;
     Real others = leading;
-    // The smallest discs first: they stand apart most easily.
+    // The smallest discs first, ties in their given order: they stand apart most easily. A
+    // plain insertion sort, as std::sort does for so few, which GCC does not mistake for an
+    // access beyond the four places.
     size_t order[kMaxDegree];
-    for (size_t j = 0; j < count; ++j)
-      order[j] = j;
-    std::sort(order, order + count, [&](size_t a, size_t b) { return radius[a] < radius[b]; });
+    for (size_t j = 0; j < count; ++j) {
+      size_t k = j;
+      for (; k > 0 && radius[j] < radius[order[k - 1]]; --k)
+        order[k] = order[k - 1];
+      order[k] = j;
+    }
     for (size_t j : std::span(order, count)) {
       if (j == i || !std::isfinite(radius[j]))
         continue;
