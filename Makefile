@@ -1,6 +1,8 @@
 # Two commands do everything: `make run` starts the program, `make test` passes the suite.
-# Both install the missing Debian packages first (apt-get, as root or through sudo): `make run`
-# only those that the program needs, `make test` also those of the tests.
+# Both install the missing Debian packages first (apt-get, as root or through sudo; without
+# either, scripts/install-deps.sh says what to run as root): `make run` only those that the
+# programs need, `make test` (and `make install` and `make package`, which build the tests too)
+# also those of the tests.
 
 BUILD ?= build
 SANITIZE ?= OFF
@@ -27,13 +29,14 @@ configure: deps
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
-# Builds the program alone, without the tests. A build folder that is already configured
-# keeps its settings, so that running the program never drops the tests of an earlier
-# `make test`.
+# Builds the two programs alone, without the tests, and starts the calculator. A build folder
+# that is already configured keeps its settings, so that running the program never drops the
+# tests of an earlier `make test`.
 run: deps-run
 	@test -f $(BUILD)/CMakeCache.txt || \
 		cmake -S . -B $(BUILD) -DQUILLET_TESTS=OFF $(CMAKE_FLAGS)
-	cmake --build $(BUILD) -j $(JOBS) --target Quillet
+	cmake --build $(BUILD) -j $(JOBS) --target Quillet quillet-calc
+	@echo "Built $(BUILD)/app/Quillet and $(BUILD)/cli/quillet-calc"
 	$(BUILD)/app/Quillet
 
 test: build

@@ -6,10 +6,11 @@
 
 // The program's command line. A desktop program that opened its window on a mistyped
 // argument would surprise people, so it takes only the two arguments every program takes,
-// and answers them without a window or a display.
+// which it answers without a window or a display, and the options of every Qt program
+// (-style, -platform, -display, -reverse, ...), which it leaves to Qt.
 
 // Answers `arguments` (argv without the program's name): the help or the version on `out`
-// and 0, or a one-line usage on `err` and 2 for anything else. Returns nothing when there
-// are no arguments and the window is to open.
+// and 0, or a one-line usage on `err` and 2 for anything else. Returns nothing when the
+// window is to open: no arguments, or only Qt's options with their values.
 std::optional<int> AnswerCommandLine(std::span<const char* const> arguments, std::FILE* out,
                                      std::FILE* err);

@@ -23,6 +23,7 @@ IMPLEMENT_MESSAGE_MAP(CMainMenuDlg, CDialog){
     OnWmPaint(&CMainMenuDlg::OnPaint),
     OnWmQueryDragIcon(&CMainMenuDlg::OnQueryDragIcon),
     OnLbnSelchange(IDC_FUNCTION_LIST, &CMainMenuDlg::OnSelchangeFunction),
+    OnCommand(ID_HELP, &CMainMenuDlg::OnHelp),
 };
 
 void CMainMenuDlg::DoDataExchange(CDataExchange* dx) {
@@ -57,6 +58,12 @@ void CMainMenuDlg::OnSysCommand(UINT id, LPARAM) {
   } else {
     Default();
   }
+}
+
+void CMainMenuDlg::OnHelp() {
+  // F1, the help key of desktop programs, opens the About box: some desktops keep Alt+Space
+  // for a window menu of their own and never let the program's system menu open with it.
+  SendMessage(WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
 }
 
 void CMainMenuDlg::OnPaint() {

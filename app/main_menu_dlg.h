@@ -6,7 +6,7 @@
 #include "winsys/afxwin.h"
 
 // The program's only top-level window. Choosing an entry of its function list runs that
-// calculator modally over it; its system menu offers the About box, and it draws its icon
+// calculator modally over it; its system menu and F1 offer the About box, and it draws its icon
 // when minimized. Ending it ends the program.
 class CMainMenuDlg : public CDialog {
  public:
@@ -18,6 +18,8 @@ class CMainMenuDlg : public CDialog {
 
  private:
   void OnSysCommand(UINT id, LPARAM param);
+  // The help command (F1): the About box, as the system menu's entry opens it.
+  void OnHelp();
   void OnPaint();
   HCURSOR OnQueryDragIcon();
   void OnSelchangeFunction();

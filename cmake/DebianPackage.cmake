@@ -62,5 +62,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # 6.3.1+dfsg-6; before, it was in qt6-qpa-plugins, which libqt6gui6 only recommends.)
 # packaging/check_on_minimal_system.sh shows what the program opens on a minimal system.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation")
+# Qt's Wayland platform plugin, so that the program opens its windows natively on a Wayland
+# desktop, which Qt prefers once the plugin is there. Without it the program still runs there
+# through Xwayland, so it is recommended rather than required.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

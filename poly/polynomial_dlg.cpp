@@ -132,6 +132,9 @@ void CPolynomialDlg::ApplyEffects(const PolyEffects& effects) {
         solverScratch = CString(effect.text);
         ShowWindows({&rootsGroup_, &rootsBox_}, SW_SHOW);
         rootsBox_.SetWindowText(solverScratch);
+        // A screen reader speaks the box that takes the focus, so the new roots are read out
+        // at once; Tab order stays as it was.
+        rootsBox_.SetFocus();
         break;
       case PolyEffect::Kind::WriteBack:
         // The dialog's own write is no edit by the user, so the roots stay visible.

@@ -26,6 +26,8 @@ test_packages=(
   fonts-dejavu-core
   locales
   xvfb xauth xdotool x11-utils
+  # A Wayland compositor and Qt's Wayland platform plugin, for the tests on Wayland.
+  weston qt6-wayland
   dbus at-spi2-core python3-pyatspi
   libx11-dev libxtst-dev
   # The checks of the desktop files, manual pages, completions and Debian package.
@@ -51,9 +53,24 @@ as_root() {
 }
 
 if [ ${#missing[@]} -gt 0 ]; then
-  echo "Installing: ${missing[*]}"
+  if [ "$(id -u)" -ne 0 ] && ! command -v sudo >/dev/null; then
+    echo "Quillet needs these Debian packages: ${missing[*]}" >&2
+    echo "Install them as root, then run make again:  su -c 'bash scripts/install-deps.sh $purpose'" >&2
+    exit 1
+  fi
+  echo "Installing ${#missing[@]} Debian packages: ${missing[*]}"
   as_root apt-get update -qq
-  as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  # apt's own summary, as one line: how much it downloads and how much disk it takes.
+  as_root apt-get install --assume-no --no-install-recommends "${missing[@]}" 2>/dev/null |
+    grep -E '^(Need to get|After this operation)' | paste -sd ' ' || true
+  log=$(mktemp)
+  if ! as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+    -o Dpkg::Use-Pty=0 "${missing[@]}" >"$log" 2>&1; then
+    cat "$log" >&2
+    rm -f "$log"
+    exit 1
+  fi
+  rm -f "$log"
 fi
 
 [ "$purpose" = test ] || exit 0

@@ -1,6 +1,7 @@
 #include "winsys/cwinapp.h"
 
 #include <QApplication>
+#include <QPointer>
 
 #include "winsys/icon_resource.h"
 #include "winsys/message_box_window.h"
@@ -63,13 +64,17 @@ int AfxMessageBox(const char* text, UINT, UINT) {
   QWidget* over = QApplication::activeModalWidget();
   if (!over)
     over = QApplication::activeWindow();
+  const QPointer<QWidget> focus = over ? over->focusWidget() : nullptr;
   const CWinApp* app = AfxGetApp();
   MessageBoxWindow box(over, QString::fromUtf8(app ? app->m_pszAppName : ""),
                        QString::fromUtf8(text ? text : ""));
   box.exec();
-  // As on Windows, the window under the box is active again once the box has gone, and its
-  // focused control has the focus back, whether or not a window manager sees to it.
+  // As on Windows, the window under the box is active again once the box has gone, and the
+  // control that had the focus has it back, whether or not a window manager sees to it. A
+  // caller that wants the focus elsewhere sets it after this returns.
   if (over)
     over->activateWindow();
+  if (focus)
+    focus->setFocus(Qt::ActiveWindowFocusReason);
   return IDOK;
 }

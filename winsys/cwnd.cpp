@@ -54,6 +54,12 @@ BOOL CWnd::ShowWindow(int command) {
   return wasVisible;
 }
 
+void CWnd::SetFocus() {
+  // The keyboard focus, and with it what a screen reader reads next.
+  if (widget_)
+    widget_->setFocus(Qt::OtherFocusReason);
+}
+
 BOOL CWnd::IsIconic() const {
   return widget_ && widget_->isMinimized();
 }

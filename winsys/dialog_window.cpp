@@ -20,6 +20,7 @@
 #include "winsys/cwnd.h"
 #include "winsys/dialog_units.h"
 #include "winsys/icon_resource.h"
+#include "winsys/window_size.h"
 
 namespace {
 
@@ -33,8 +34,8 @@ Qt::WindowFlags WindowFlagsOf(const DialogTemplate& dialog) {
     flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
   if (dialog.style & WS_MINIMIZEBOX)
     flags |= Qt::WindowMinimizeButtonHint;
-  if (dialog.style & WS_MAXIMIZEBOX)
-    flags |= Qt::WindowMaximizeButtonHint;
+  // A dialog keeps the size of its template, so a maximize box would offer what the window
+  // cannot do: the desktop gets none, whatever the template asks for.
   return flags;
 }
 
@@ -86,11 +87,10 @@ DialogWindow::DialogWindow(CWnd& dialog, const DialogTemplate& dialogTemplate)
   setWindowTitle(QString::fromUtf8(dialogTemplate.caption));
   setFont(DialogFont(dialogTemplate));
   const DialogBaseUnits units = DialogBaseUnitsOf(dialogTemplate);
-  setFixedSize(DialogUnitsToPixels(0, 0, dialogTemplate.cx, dialogTemplate.cy, units).size());
-  if (dialogTemplate.style & WS_SYSMENU) {
-    systemMenu_ = std::make_unique<CMenu>(this, dialogTemplate.style & WS_MINIMIZEBOX,
-                                          dialogTemplate.style & WS_MAXIMIZEBOX);
-  }
+  KeepWindowSize(this,
+                 DialogUnitsToPixels(0, 0, dialogTemplate.cx, dialogTemplate.cy, units).size());
+  if (dialogTemplate.style & WS_SYSMENU)
+    systemMenu_ = std::make_unique<CMenu>(this, dialogTemplate.style & WS_MINIMIZEBOX, false);
   // Creation order is the keyboard order, so the template order is the tab order.
   int index = 0;
   for (const ControlTemplate& control : dialogTemplate.controls) {
@@ -172,7 +172,7 @@ void DialogWindow::CarryOutSystemCommand(UINT command) {
       showMinimized();
       break;
     case SC_MAXIMIZE:
-      showMaximized();
+      // The window keeps its template's size.
       break;
     case SC_RESTORE:
       showNormal();

@@ -5,8 +5,13 @@
 #include <QClipboard>
 #include <QKeyEvent>
 
+#include "winsys/window_size.h"
+
 MessageBoxWindow::MessageBoxWindow(QWidget* parent, const QString& caption, const QString& text)
     : QMessageBox(parent) {
+  // Neither minimize nor maximize: a message waits for its answer, at its own size.
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   setWindowTitle(caption);
   setIcon(QMessageBox::NoIcon);
   // A plain-text label keeps the text as given: its line feeds, and its leading and trailing
@@ -31,4 +36,32 @@ void MessageBoxWindow::keyPressEvent(QKeyEvent* event) {
     return;
   }
   QMessageBox::keyPressEvent(event);
+}
+
+void MessageBoxWindow::done(int result) {
+  if (QWidget* below = parentWidget())
+    below->window()->activateWindow();
+  QMessageBox::done(result);
+}
+
+bool MessageBoxWindow::event(QEvent* event) {
+  const bool handled = QMessageBox::event(event);
+  switch (event->type()) {
+    case QEvent::Show:
+    case QEvent::LayoutRequest:
+      KeepOwnSize();
+      break;
+    default:
+      break;
+  }
+  return handled;
+}
+
+void MessageBoxWindow::KeepOwnSize() {
+  // The box lays itself out to its text whenever it is shown or its layout changes, and then
+  // fixes its size; that size is kept the way every window of the program keeps its own,
+  // wide enough for the whole caption.
+  const int width = std::max(this->width(), WidthForWholeTitle(windowTitle()));
+  if (minimumSize() == maximumSize() || this->width() < width)
+    KeepWindowSize(this, QSize(width, height()));
 }

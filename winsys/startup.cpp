@@ -1,6 +1,10 @@
 #include "winsys/startup.h"
 
+#include <algorithm>
 #include <clocale>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <string_view>
 
 #include <QApplication>
@@ -10,11 +14,13 @@
 #include "winsys/accessibility.h"
 #include "winsys/cwinapp.h"
 #include "winsys/dialog_units.h"
+#include "winsys/window_size.h"
 
 int AfxWinMain(int argc, char** argv) {
   PrepareQtStartup();
+  const bool styleAsked = StyleAskedFor(argc, argv);
   QApplication qtApplication(argc, argv);
-  ConfigureQtApplication();
+  ConfigureQtApplication(styleAsked);
 
   CWinApp* app = AfxGetApp();
   if (!app)
@@ -27,11 +33,68 @@ int AfxWinMain(int argc, char** argv) {
   // no message loop.
   if (app->InitInstance())
     qtApplication.exec();
-  return app->ExitInstance();
+  const int status = app->ExitInstance();
+  if (CompositorMayResizeAnyWindow())
+    EndWithoutClosingTheDisplay(status);
+  return status;
+}
+
+void EndWithoutClosingTheDisplay(int status) {
+  // Qt 6.4's Wayland client can wait forever while it closes its connection: the destructor
+  // of its display joins an event thread that sits in wl_display_read_events waiting for a
+  // reader that never comes. Every window is gone by now and the program keeps no files, so
+  // what the orderly teardown would still do (free memory, destroy the compositor's copies of
+  // our objects, which it does itself when the connection closes) can be left to the system.
+  // Only what was written to the standard streams must not be lost.
+  std::fflush(nullptr);
+  std::_Exit(status);
 }
 
 void PrepareQtStartup() {
-  QGuiApplication::setDesktopSettingsAware(false);
+  // A theme that the user names is followed, with its colours where they are dark or of high
+  // contrast (ConfigureQtApplication); otherwise no desktop theme is loaded.
+  QGuiApplication::setDesktopSettingsAware(!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORMTHEME"));
+}
+
+bool StyleAskedFor(int argc, const char* const* argv) {
+  if (!qEnvironmentVariableIsEmpty("QT_STYLE_OVERRIDE"))
+    return true;
+  for (int i = 1; i < argc; ++i) {
+    std::string_view argument = argv[i];
+    if (argument.starts_with("--"))
+      argument.remove_prefix(1);
+    if (argument == "-style" || argument.starts_with("-style="))
+      return true;
+  }
+  return false;
+}
+
+namespace {
+
+// The relative luminance of `colour`, as the contrast rules for the web define it.
+double Luminance(const QColor& colour) {
+  auto linear = [](double channel) {
+    return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+         0.0722 * linear(colour.blueF());
+}
+
+}  // namespace
+
+double ContrastRatio(const QColor& a, const QColor& b) {
+  const double la = Luminance(a);
+  const double lb = Luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+bool PaletteAskedFor(const QPalette& offered) {
+  // Black on white, or white on black, is what high-contrast themes give; light text on a
+  // dark face is a dark theme. An ordinary light theme leaves the classic look alone.
+  constexpr double kHighContrast = 19.0;
+  const QColor face = offered.color(QPalette::Active, QPalette::Window);
+  const QColor text = offered.color(QPalette::Active, QPalette::WindowText);
+  return Luminance(face) < Luminance(text) || ContrastRatio(face, text) >= kHighContrast;
 }
 
 void SetDesktopApplicationId(const char* id) {
@@ -62,9 +125,13 @@ QPalette ClassicPalette() {
   return palette;
 }
 
-void ConfigureQtApplication() {
-  QApplication::setStyle("Windows");
-  QApplication::setPalette(ClassicPalette());
+void ConfigureQtApplication(bool styleAsked) {
+  // The classic look, unless the user asked for a style, whose own colours then come with it,
+  // or the desktop's theme offers dark or high-contrast colours.
+  if (!styleAsked)
+    QApplication::setStyle("Windows");
+  if (!styleAsked && !PaletteAskedFor(QApplication::palette()))
+    QApplication::setPalette(ClassicPalette());
   // Message boxes and menus use the font Windows gives them.
   QApplication::setFont(TemplateFont("MS Sans Serif", 8, 0));
   std::setlocale(LC_NUMERIC, "C");

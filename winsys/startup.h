@@ -2,6 +2,7 @@
 
 #include <string>
 
+class QColor;
 class QPalette;
 
 // The framework's start-up, and the steps of it that the tests share, so that dialogs look
@@ -9,16 +10,33 @@ class QPalette;
 
 // The framework's start-up: makes the Qt application, calls the application object's
 // InitInstance, then its ExitInstance, and returns the process exit code.
+// On Wayland it ends the process with EndWithoutClosingTheDisplay instead of returning.
 int AfxWinMain(int argc, char** argv);
 
-// Before the QApplication exists: no desktop theme plugin is loaded (a user's explicit
-// QT_QPA_PLATFORMTHEME still is), which keeps start-up short and the look the program's own.
+// Ends the process with `status` once every window is gone, without the Qt application's
+// teardown, after flushing the standard streams.
+[[noreturn]] void EndWithoutClosingTheDisplay(int status);
+
+// Before the QApplication exists: no desktop theme plugin is loaded unless the user names one
+// in QT_QPA_PLATFORMTHEME, which keeps start-up short and the look the program's own.
 void PrepareQtStartup();
 
-// Once the QApplication exists: the classic Windows style and palette whatever the desktop,
-// the message boxes' font, the "C" rules for numbers in the C library, which Qt has just set
-// from the user's locale, and what screen readers see of the program.
-void ConfigureQtApplication();
+// Whether the command line (-style NAME, -style=NAME, or with two dashes) or QT_STYLE_OVERRIDE
+// asks Qt for a style.
+bool StyleAskedFor(int argc, const char* const* argv);
+
+// Once the QApplication exists: the classic Windows style and palette, unless the user asked
+// for a style (`styleAsked`), which then keeps its own colours, or for a palette
+// (PaletteAskedFor); the message boxes' font, the "C" rules for numbers in the C library,
+// which Qt has just set from the user's locale, and what screen readers see of the program.
+void ConfigureQtApplication(bool styleAsked = false);
+
+// Whether `offered`, the palette of the desktop's theme, is one that a user chose over the
+// program's look: dark (text lighter than the window behind it) or of high contrast.
+bool PaletteAskedFor(const QPalette& offered);
+
+// The contrast ratio of two colours, from 1 (the same) to 21 (black and white).
+double ContrastRatio(const QColor& a, const QColor& b);
 
 // Before the QApplication exists: the name of the program's desktop entry, without its
 // ".desktop", by which docks match its windows to its launcher. It becomes the windows' X11

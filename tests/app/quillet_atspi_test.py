@@ -14,6 +14,7 @@ import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 DEADLINE_SECONDS = 15
 
@@ -126,6 +127,43 @@ def press_keys(window_title, *keys):
     xdotool("key", "--delay", "50", *keys)
 
 
+class EventRecorder:
+    """Records the events that a screen reader receives from the program: which object took
+    the focus, and whose text changed."""
+
+    KINDS = ("object:state-changed:focused", "object:text-changed:insert")
+
+    def __init__(self):
+        self.events = []
+        pyatspi.Registry.registerEventListener(self.record, *self.KINDS)
+
+    def record(self, event):
+        source = event.source
+        text = ""
+        try:
+            text = source.queryText().getText(0, -1)
+        except NotImplementedError:
+            pass
+        self.events.append((event.type, event.detail1, source.getRoleName(), source.name, text))
+
+    def during(self, action, seconds=1.5):
+        """The events of `action` and of the `seconds` after it."""
+        self.pump(0.3)
+        self.events.clear()
+        action()
+        self.pump(seconds)
+        return list(self.events)
+
+    @staticmethod
+    def pump(seconds):
+        deadline = time.monotonic() + seconds
+        context = GLib.MainContext.default()
+        while time.monotonic() < deadline:
+            while context.iteration(False):
+                pass
+            time.sleep(0.02)
+
+
 def wait_until_gone(program, name):
     wait_for(lambda: window_named(program, name) is None, f"the closing of {name!r}")
 
@@ -235,6 +273,7 @@ def main():
 
 
 def check(quillet):
+    recorder = EventRecorder()
     program = wait_for(find_program, "the program")
     title = "Quillet Calculator, Version 1.4"
     main_menu = wait_for(lambda: window_named(program, title), "the main menu")
@@ -280,6 +319,22 @@ def check(quillet):
         fail("the message box's text is not in the accessibility tree")
     press_keys("Quillet", "Return")
     wait_until_gone(program, "Quillet")
+
+    # The focus is back in the X^2 box with its "0" selected: x^2 - 3x + 2 has the roots 2 and
+    # 1. A screen reader speaks what takes the focus, so the Roots box must take it with its
+    # new text, or the user hears nothing of the result.
+    events = recorder.during(lambda: press_keys(calculator_title, "1", "Tab", "minus", "3",
+                                                "Tab", "2", "Return"))
+    for event in events:
+        print("AT-SPI event:", event)
+    if not any(kind == "object:state-changed:focused" and gained == 1 and role == "text"
+               and "Two Real Roots" in text for kind, gained, role, name, text in events):
+        fail(f"no screen reader event brings the roots into focus: {events}")
+    # Shift+Tab goes back to the constant box, as the keyboard order has it.
+    focused = recorder.during(lambda: press_keys(calculator_title, "shift+Tab"), 0.8)
+    if not any(kind == "object:state-changed:focused" and gained == 1 and name == "Constant term"
+               for kind, gained, role, name, text in focused):
+        fail(f"Shift+Tab from the Roots box did not reach the constant box: {focused}")
 
     # The popup menu of an edit box, opened with the right mouse button.
     box = expect_named(calculator, "text", "Coefficient of x^2")

@@ -44,6 +44,11 @@ refused_cases=(
   "--help --version|--version"
   "--version extra|extra"
   "-platform|-platform"
+  "-style|-style"
+  "-style Fusion extra|extra"
+  "-reverse=1|-reverse=1"
+  "-reverse --version|--version"
+  "-styles Fusion|-styles"
   "|"
 )
 for case in "${refused_cases[@]}"; do
@@ -54,6 +59,24 @@ for case in "${refused_cases[@]}"; do
   [ "$(wc -l <"$work/err")" -eq 1 ] || fail "'$arguments' wrote more than one line of errors"
   [ "$(cat "$work/err")" = "Quillet: unexpected argument '$named'. $usage" ] ||
     fail "'$arguments' was refused with '$(cat "$work/err")'"
+done
+
+# Qt's own options go to Qt, with their values: the program opens its window, which fails
+# here for want of a display, but nothing is refused as an unexpected argument.
+accepted_cases=(
+  "-style Fusion"
+  "-style=Fusion"
+  "--style Fusion"
+  "-reverse"
+  "-display :99 -reverse"
+  "-platform xcb -qwindowtitle Sums"
+)
+for arguments in "${accepted_cases[@]}"; do
+  read -ra words <<<"$arguments"
+  run "${words[@]}"
+  [ "$status" -ne 0 ] || fail "'$arguments' opened a window without a display"
+  [ "$status" -ne 2 ] || fail "'$arguments' was refused: $(cat "$work/err")"
+  ! grep -q 'unexpected argument' "$work/err" || fail "'$arguments' was refused"
 done
 
 # A control character in a refused argument reaches the terminal escaped.

@@ -48,9 +48,9 @@ sleep 0.3
 ! xdotool search --onlyvisible --name "^Quillet\$" >/dev/null 2>&1 ||
   fail "solving x^3 - 6x^2 + 11x - 6 raised a message"
 
-# Back to the X^3 box: a zero leading coefficient is refused in a message box titled with
-# the program's name.
-press_keys "$polynomial" shift+Tab shift+Tab shift+Tab
+# The roots took the focus; back past the constant, X and X^2 boxes to the X^3 box: a zero
+# leading coefficient is refused in a message box titled with the program's name.
+press_keys "$polynomial" shift+Tab shift+Tab shift+Tab shift+Tab
 type_text "$polynomial" "0"
 press_keys "$polynomial" Return
 message=$(wait_for_window "Quillet")

@@ -49,9 +49,16 @@ if command -v lintian >/dev/null; then
   report=$(lintian "$package" 2>&1 | grep -v 'running with root privileges')
   [ -z "$report" ] || echo "$report"
   ! grep -Eq '^(E|W):' <<<"$report" || fail "lintian reports errors or warnings"
+  # The programs are built with Debian's hardening flags: fortified functions, and
+  # relocations made read-only once the program is bound at start.
+  hardening=$(lintian --pedantic -I "$package" 2>&1 | grep -E 'hardening-') &&
+    fail "lintian reports missing hardening: $hardening"
 else
   echo "lintian is not installed: the package is not checked with it"
 fi
+
+[ "$(dpkg-deb -f "$package" Recommends)" = qt6-wayland ] ||
+  fail "the package does not recommend qt6-wayland"
 
 files=$(dpkg-deb -c "$package" | awk '$1 !~ /^d/ { print substr($6, 2) }')
 folders=$(dpkg-deb -c "$package" | awk '$1 ~ /^d/ { print substr($6, 2) }' | sed 's#/$##')
