@@ -38,6 +38,7 @@ std::string CWnd::GetAccessibleName() const {
 }
 
 void CWnd::SetFocus() {
+  // The keyboard focus, and with it what a screen reader reads next.
   if (widget_)
     widget_->setFocus(Qt::OtherFocusReason);
 }
@@ -52,12 +53,6 @@ BOOL CWnd::ShowWindow(int command) {
   else if (command == SW_SHOW)
     widget_->show();
   return wasVisible;
-}
-
-void CWnd::SetFocus() {
-  // The keyboard focus, and with it what a screen reader reads next.
-  if (widget_)
-    widget_->setFocus(Qt::OtherFocusReason);
 }
 
 BOOL CWnd::IsIconic() const {

@@ -36,8 +36,6 @@ class CWnd {
 
   // SW_HIDE (0) or SW_SHOW (5); returns whether the window was visible before.
   BOOL ShowWindow(int command);
-  // Gives the window the keyboard focus.
-  void SetFocus();
   BOOL IsIconic() const;
   void GetClientRect(CRect* rect) const;
 

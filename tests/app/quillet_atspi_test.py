@@ -352,9 +352,12 @@ def check(quillet):
     press_keys(calculator_title, "ctrl+a")
     type_text(calculator_title, "2,5")
     expect_comma_refused(program, calculator, calculator_title, "Coefficient of x^2")
-    # With 3 in the box, Enter solves 3x^2 - x/3 = 0.
+    # With 3 in the box, and the constant 2 of x^2 - 3x + 2 typed over, Enter solves
+    # 3x^2 - x/3 = 0.
     press_keys(calculator_title, "Tab", "ctrl+a")
     type_text(calculator_title, "-1/3")
+    press_keys(calculator_title, "Tab", "ctrl+a")
+    type_text(calculator_title, "0")
     press_keys(calculator_title, "Return")
     roots = wait_for(lambda: named(calculator, "text", "Roots"), "the Roots box")
     wait_for(lambda: showing(roots) and "Two Real Roots" in text_of(roots), "the roots")

@@ -67,7 +67,8 @@ sleep 0.3
 
 # A decimal comma is refused in a message; the box has the focus back with its text selected,
 # so a typed "2" replaces "1,5" instead of making "1,52" or "21,5", which would be refused again.
-press_keys "$polynomial" ctrl+a
+# The roots took the focus again; back to the X^3 box.
+press_keys "$polynomial" shift+Tab shift+Tab shift+Tab shift+Tab ctrl+a
 type_text "$polynomial" "1,5"
 press_keys "$polynomial" Return
 message=$(wait_for_window "Quillet")
