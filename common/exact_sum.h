@@ -1,6 +1,6 @@
 #pragma once
 
-#include <cmath>
+#include "common/double_double.h"
 
 // A sum of doubles and of products of two doubles, carried exactly as a nonoverlapping
 // expansion (Shewchuk, "Adaptive precision floating-point arithmetic", 1997): parts ordered by
@@ -23,12 +23,10 @@ class ExactSum {
     double carry = value;
     int kept = 0;
     for (int i = 0; i < count_; ++i) {
-      const double sum = carry + parts_[i];
-      const double carry_part = sum - parts_[i];
-      const double error = (carry - carry_part) + (parts_[i] - (sum - carry_part));
-      carry = sum;
-      if (error != 0)
-        parts_[kept++] = error;
+      const DoubleDouble sum = TwoSum(parts_[i], carry);
+      carry = sum.hi;
+      if (sum.lo != 0)
+        parts_[kept++] = sum.lo;
     }
     if (carry != 0)
       parts_[kept++] = carry;
@@ -36,9 +34,9 @@ class ExactSum {
   }
 
   void AddProduct(double a, double b) {
-    const double product = a * b;
-    Add(product);
-    Add(std::fma(a, b, -product));
+    const DoubleDouble product = TwoProduct(a, b);
+    Add(product.hi);
+    Add(product.lo);
   }
 
   // factor times the whole of `sum`, part by part.

@@ -12,7 +12,7 @@
 #include <cmath>
 #include <limits>
 
-#include "poly/double_double.h"
+#include "common/double_double.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 
 #include "common/field_number.h"
 #include "common/result_text.h"
-#include "poly/double_double.h"
+#include "common/double_double.h"
 #include "poly/shown_roots.h"
 
 namespace {

@@ -22,7 +22,7 @@ inline ExactPair<Real> TwoSum(Real a, Real b) {
 }
 
 // a * b exactly, short of underflow and overflow: the fused multiply-add gives the rounding
-// error (one instruction where the processor has it for doubles, see EvaluateAccurately).
+// error (one instruction where the processor has it, the C library's exact emulation elsewhere).
 template <typename Real>
 inline ExactPair<Real> TwoProduct(Real a, Real b) {
   const Real product = a * b;
