@@ -144,7 +144,13 @@ class EventRecorder:
             text = source.queryText().getText(0, -1)
         except NotImplementedError:
             pass
-        self.events.append((event.type, event.detail1, source.getRoleName(), source.name, text))
+        try:
+            self.events.append((event.type, event.detail1, source.getRoleName(), source.name,
+                                text))
+        except GLib.GError:
+            # An event of a window that closed since (a message box, say) names an object
+            # that is gone; it is not one that this test waits for.
+            pass
 
     def during(self, action, seconds=1.5):
         """The events of `action` and of the `seconds` after it."""
