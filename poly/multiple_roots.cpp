@@ -33,7 +33,11 @@ class CheckedInteger {
   bool IsZero() const { return valid_ && value_ == 0; }
   bool Valid() const { return valid_; }
   __int128 Value() const { return value_; }
+  // The trailing zero bits of a number that is not zero; an invalid number, whose bits mean
+  // nothing, has none, so that it is never shifted by the width of its type.
   int TrailingZeros() const {
+    if (!valid_)
+      return 0;
     const auto low = static_cast<uint64_t>(value_);
     return low != 0 ? std::countr_zero(low)
                     : 64 + std::countr_zero(static_cast<uint64_t>(value_ >> 64));

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
+#include <cstdint>
 #include <random>
 
 #include "tests/support/true_real.h"
@@ -116,9 +117,12 @@ TEST(WideNumber, TrueSumsOfProductsAreWithinOneUnitOfTheTruthHoweverTheyCancel) 
     }
     const TrueReal two = TrueReal(a) * b + TrueReal(c) * d;
     const TrueReal three = two + TrueReal(e) * f;
-    // Terms below 2^-900 of the largest may lose their lowest bits to underflow.
-    const auto size = [](double x, double y) { return std::ilogb(x) + std::ilogb(y); };
-    const int s1 = size(a, b), s2 = size(c, d), s3 = size(e, f);
+    // Terms below 2^-900 of the largest may lose their lowest bits to underflow. The sizes
+    // are summed in 64 bits: ilogb(0) is INT_MIN.
+    const auto size = [](double x, double y) {
+      return static_cast<int64_t>(std::ilogb(x)) + std::ilogb(y);
+    };
+    const int64_t s1 = size(a, b), s2 = size(c, d), s3 = size(e, f);
     if (std::min(s1, s2) > std::max(s1, s2) - 900) {
       const WideNumber sum = TrueSumOfProducts({{a, b}, {c, d}});
       EXPECT_TRUE(Faithful(sum, two)) << std::hexfloat << a << " " << b << " " << c << " " << d;
