@@ -1,7 +1,9 @@
 #pragma once
 
+#include <bit>
 #include <cmath>
 #include <complex>
+#include <cstdint>
 #include <limits>
 #include <span>
 
@@ -72,6 +74,11 @@ inline std::complex<Real> PlainQuotient(std::complex<Real> x, std::complex<Real>
           (x.imag() * y.real() - x.real() * y.imag()) / norm};
 }
 
+// Whether two doubles have the same representation, not only the same value.
+inline bool SameBits(double x, double y) {
+  return std::bit_cast<uint64_t>(x) == std::bit_cast<uint64_t>(y);
+}
+
 template <typename Real>
 inline bool IsFinite(std::complex<Real> z) {
   return std::isfinite(z.real()) && std::isfinite(z.imag());
@@ -129,6 +136,24 @@ struct BasicEvaluation {
 using Evaluation = BasicEvaluation<double>;
 Evaluation EvaluateAccurately(const Polynomial& p, Point z);
 BasicEvaluation<long double> EvaluateAccurately(const WidePolynomial& p, WidePoint z);
+
+// An evaluation of one polynomial at a point, kept so that it need not be done again there:
+// the refinement's last evaluation at each root serves the discs proven on that root.
+struct KnownEvaluation {
+  Point z;
+  Evaluation e;
+};
+
+// EvaluateAccurately(p, z), taken from `known` where it holds an evaluation of p at a point
+// with the very bits of z (-0 and +0 differ): the evaluation is a function of p and z alone,
+// so the one kept is the one that would be computed.
+inline Evaluation EvaluateAccuratelyAt(const Polynomial& p, Point z,
+                                       std::span<const KnownEvaluation> known) {
+  for (const KnownEvaluation& k : known)
+    if (SameBits(k.z.real(), z.real()) && SameBits(k.z.imag(), z.imag()))
+      return k.e;
+  return EvaluateAccurately(p, z);
+}
 
 // sum |c[k]| |z|^k, on which every rounding error of Horner's rule depends, rounded up.
 template <typename Real>

@@ -8,9 +8,17 @@ namespace {
 // The relative error of pow's m-th root, with room to spare.
 constexpr double kRootMargin = 1e-12;
 
+Evaluation EvaluateAt(const Polynomial& p, Point z, std::span<const KnownEvaluation> known) {
+  return EvaluateAccuratelyAt(p, z, known);
+}
+BasicEvaluation<long double> EvaluateAt(const WidePolynomial& p, WidePoint z,
+                                        std::span<const KnownEvaluation>) {
+  return EvaluateAccurately(p, z);
+}
+
 template <typename Real>
 void Discs(const BasicPolynomial<Real>& p, std::span<const std::complex<Real>> z,
-           std::span<BasicInclusionDisc<Real>> discs) {
+           std::span<BasicInclusionDisc<Real>> discs, std::span<const KnownEvaluation> known) {
   constexpr Real kUnitRoundoff = kUnitRoundoffOf<Real>;
   const int n = p.degree;
   const size_t count = z.size();
@@ -32,7 +40,7 @@ void Discs(const BasicPolynomial<Real>& p, std::span<const std::complex<Real>> z
       newton[i] = newton[i - 1];
       continue;
     }
-    const BasicEvaluation<Real> e = EvaluateAccurately(p, z[i]);
+    const BasicEvaluation<Real> e = EvaluateAt(p, z[i], known);
     // The modulus rounds by two units at most, the evaluation by its bound; p(0) is c[0]
     // exactly.
     value[i] =
@@ -159,11 +167,12 @@ void Discs(const BasicPolynomial<Real>& p, std::span<const std::complex<Real>> z
 
 }  // namespace
 
-void InclusionDiscs(const Polynomial& p, std::span<const Point> z, std::span<InclusionDisc> discs) {
-  Discs(p, z, discs);
+void InclusionDiscs(const Polynomial& p, std::span<const Point> z, std::span<InclusionDisc> discs,
+                    std::span<const KnownEvaluation> known) {
+  Discs(p, z, discs, known);
 }
 
 void InclusionDiscs(const WidePolynomial& p, std::span<const WidePoint> z,
                     std::span<BasicInclusionDisc<long double>> discs) {
-  Discs(p, z, discs);
+  Discs(p, z, discs, {});
 }

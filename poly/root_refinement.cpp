@@ -8,6 +8,7 @@
 #include "poly/root_refinement.h"
 
 #include <cmath>
+#include <type_traits>
 
 #include "poly/accurate_evaluation.h"
 #include "poly/inclusion_discs.h"
@@ -87,6 +88,7 @@ class Aberth {
         if (settled_[i])
           continue;
         const BasicEvaluation<Real> e = EvaluateAccurately(p_, y_[i]);
+        Remember(i, e);
         if (!(Modulus(e.value) > e.bound)) {
           settled_[i] = true;
           continue;
@@ -143,7 +145,7 @@ class Aberth {
     if (!lone)
       return;
     BasicInclusionDisc<Real> discs[kMaxDegree];
-    InclusionDiscs(p_, y_, discs);
+    Discs(discs);
     const auto off_axis = [&](size_t k) {
       return std::fabs(y_[k].imag()) * (1 - 4 * kUnitRoundoff) > discs[k].radius;
     };
@@ -181,7 +183,7 @@ class Aberth {
         const size_t j = NearestTo(std::conj(y), i, done);
         if (j < y_.size() && y_[j] == std::conj(y)) {
           if (!discs_found)
-            InclusionDiscs(p_, y_, discs);
+            Discs(discs);
           discs_found = true;
           Real re;
           if (PairRealPart(i, j, discs, re)) {
@@ -218,7 +220,7 @@ class Aberth {
     if (!any)
       return;
     BasicInclusionDisc<Real> discs[kMaxDegree];
-    InclusionDiscs(p_, y_, discs);
+    Discs(discs);
     for (size_t i = 0; i < y_.size(); ++i) {
       const Real im = std::fabs(y_[i].imag());
       if (im == 0 || !(im <= discs[i].weierstrass))
@@ -233,7 +235,36 @@ class Aberth {
     }
   }
 
+  // The evaluations made last at the approximations where they still are, each at most once;
+  // returns how many were written to `known`. Only the iteration in doubles keeps them.
+  size_t Known(std::span<KnownEvaluation> known) const {
+    size_t count = 0;
+    if constexpr (std::is_same_v<Real, double>)
+      for (size_t i = 0; i < y_.size(); ++i)
+        if (evaluated_[i] && SameBits(known_[i].z.real(), y_[i].real()) &&
+            SameBits(known_[i].z.imag(), y_[i].imag()))
+          known[count++] = known_[i];
+    return count;
+  }
+
  private:
+  void Remember(size_t i, const BasicEvaluation<Real>& e) {
+    if constexpr (std::is_same_v<Real, double>) {
+      known_[i] = {y_[i], e};
+      evaluated_[i] = true;
+    }
+  }
+
+  // The discs of the approximations, with the evaluations already made at them.
+  void Discs(BasicInclusionDisc<Real>* discs) const {
+    if constexpr (std::is_same_v<Real, double>) {
+      KnownEvaluation known[kMaxDegree];
+      InclusionDiscs(p_, y_, std::span(discs, y_.size()), std::span(known, Known(known)));
+    } else {
+      InclusionDiscs(p_, y_, std::span(discs, y_.size()));
+    }
+  }
+
   // The approximation other than `except` and those marked that is nearest to x, or y_.size().
   size_t NearestTo(Complex x, size_t except, const bool* marked) const {
     size_t nearest = y_.size();
@@ -326,12 +357,15 @@ class Aberth {
   const BasicPolynomial<Real> p_;
   std::span<Complex> y_;
   bool settled_[kMaxDegree] = {};
+  // The last evaluation made at each approximation, and where (see Known).
+  KnownEvaluation known_[kMaxDegree] = {};
+  bool evaluated_[kMaxDegree] = {};
 };
 
 }  // namespace
 
-void RefineRoots(std::span<const double> coefficients, const ScaledPolynomial& scaled_full,
-                 std::span<Complex> roots, double negligible) {
+size_t RefineRoots(std::span<const double> coefficients, const ScaledPolynomial& scaled_full,
+                   std::span<Complex> roots, double negligible, std::span<KnownEvaluation> known) {
   const Polynomial full = FromHighestFirst(coefficients);
   // A zero constant term makes 0 an exact root, as often as the lowest coefficients vanish;
   // the approximations nearest to 0 take them, exactly, and the rest refine on p / x^zeros.
@@ -355,7 +389,7 @@ void RefineRoots(std::span<const double> coefficients, const ScaledPolynomial& s
   Polynomial reduced;
   reduced.degree = scaled.p.degree = full.degree - zeros;
   if (scaled.p.degree == 0)
-    return;
+    return 0;
   for (int k = 0; k <= scaled.p.degree; ++k) {
     scaled.p.c[k] = scaled_full.p.c[k + zeros];
     reduced.c[k] = full.c[k + zeros];
@@ -381,7 +415,7 @@ void RefineRoots(std::span<const double> coefficients, const ScaledPolynomial& s
     aberth.MakeProvablyRealRootsReal(negligible);
     for (int k = 0; k < m; ++k)
       roots[index[k]] = {static_cast<double>(y[k].real()), static_cast<double>(y[k].imag())};
-    return;
+    return 0;
   }
   Point y[kMaxDegree];
   for (int k = 0; k < m; ++k)
@@ -399,4 +433,6 @@ void RefineRoots(std::span<const double> coefficients, const ScaledPolynomial& s
     const Point x = FromScaled(y[k], scaled.shift);
     roots[index[k]] = {x.real(), x.imag()};
   }
+  // Evaluations of the polynomial without its zero roots are not those of the one scaled.
+  return zeros == 0 ? aberth.Known(known) : 0;
 }

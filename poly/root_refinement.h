@@ -12,5 +12,7 @@
 // rounding left on a provably real root is set to zero, unless it is below `negligible`
 // (which the caller cleans up anyway). `scaled` is the polynomial as ScaleToRange scales it;
 // where no scale fits, the roots are found afresh in long double and rounded to doubles.
-void RefineRoots(std::span<const double> coefficients, const ScaledPolynomial& scaled,
-                 std::span<Complex> roots, double negligible);
+// Writes to `known` (room for roots.size()) the evaluations of scaled.p that it made last at
+// the refined roots, in scaled.p's variable, and returns how many.
+size_t RefineRoots(std::span<const double> coefficients, const ScaledPolynomial& scaled,
+                   std::span<Complex> roots, double negligible, std::span<KnownEvaluation> known);

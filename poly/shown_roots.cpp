@@ -43,7 +43,8 @@ void ProveUnscaled(std::span<const double> coefficients, std::span<RootValue> va
 // The discs are proven on the scaled polynomial, whose roots are those of the polynomial as
 // stored divided by a power of two.
 std::vector<RootValue> Proven(std::span<const double> coefficients, const ScaledPolynomial& scaled,
-                              std::span<const Complex> roots) {
+                              std::span<const Complex> roots,
+                              std::span<const KnownEvaluation> known = {}) {
   std::vector<RootValue> values;
   values.reserve(roots.size());
   for (const Complex& root : roots)
@@ -63,10 +64,10 @@ std::vector<RootValue> Proven(std::span<const double> coefficients, const Scaled
     moved[i] = Modulus(FromScaled(y[i], scaled.shift) - x);
   }
   InclusionDisc discs[kMaxDegree];
-  InclusionDiscs(scaled.p, std::span(y, roots.size()), discs);
+  InclusionDiscs(scaled.p, std::span(y, roots.size()), discs, known);
   for (size_t i = 0; i < roots.size(); ++i) {
     // Scaling back is exact, short of a radius that sinks into the subnormal numbers.
-    double radius = std::ldexp(discs[i].radius, scaled.shift);
+    double radius = TimesPowerOfTwo(discs[i].radius, scaled.shift);
     if (radius < DBL_MIN && discs[i].radius > 0)
       radius = std::nextafter(radius, HUGE_VAL);
     values[i].radius = radius + 2 * moved[i];
@@ -123,15 +124,19 @@ std::vector<RootValue> FinishRoots(std::span<const double> coefficients, std::sp
   const ScaledPolynomial scaled = ScaleToRange(FromHighestFirst(coefficients));
   Complex computed[4];
   std::copy(roots.begin(), roots.end(), computed);
+  KnownEvaluation evaluations[kMaxDegree];
+  size_t evaluated = 0;
   if (AllFinite(coefficients))
-    RefineRoots(coefficients, scaled, roots, kZeroThreshold);
+    evaluated = RefineRoots(coefficients, scaled, roots, kZeroThreshold, evaluations);
   // Roots shown as computed are cleaned up where the refinement had to replace them, so that
   // its rounding residue on a part that is zero does not print.
   for (size_t k = 0; k < roots.size(); ++k)
     if (clean_up == CleanUp::Yes || roots[k].re != computed[k].re || roots[k].im != computed[k].im)
       CleanUpRoots(roots.subspan(k, 1));
   PlaceAtOriginalPositions(roots, original);
-  std::vector<RootValue> values = Proven(coefficients, scaled, roots);
+  // The refinement's last evaluations at the roots it left serve their discs.
+  std::vector<RootValue> values =
+      Proven(coefficients, scaled, roots, std::span(evaluations, evaluated));
   // Discs that overlap may stand for a multiple root, which only exact arithmetic tells apart
   // from a close cluster; the discs of roots that are all isolated rule it out.
   const bool all_isolated =
