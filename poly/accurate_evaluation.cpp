@@ -21,10 +21,25 @@ namespace {
 template <typename Real>
 constexpr Real kSubnormalMargin = std::numeric_limits<Real>::denorm_min() * (1 << 14);
 
+// The bounds of an evaluation of p at z whose value and slope are set.
+template <typename Real>
+[[gnu::always_inline]] inline void Bound(const BasicPolynomial<Real>& p, std::complex<Real> z,
+                                         BasicEvaluation<Real>& e) {
+  constexpr Real u = kUnitRoundoffOf<Real>;
+  const Real modulus = Modulus(z) * (1 + 2 * u);
+  Real slope_size = 0;
+  for (int k = p.degree; k >= 1; --k)
+    slope_size = slope_size * modulus + k * std::fabs(p.c[k]);
+  const Real m = 4 * p.degree + 2;
+  const Real gamma = m * u / (1 - m * u);
+  e.bound = 2 * gamma * gamma * HornerSize(p, modulus) * (1 + 8 * u) + 4 * u * Modulus(e.value) +
+            kSubnormalMargin<Real>;
+  e.slope_bound = 8 * p.degree * u * slope_size + kSubnormalMargin<Real>;
+}
+
 template <typename Real>
 [[gnu::always_inline]] inline BasicEvaluation<Real> Evaluate(const BasicPolynomial<Real>& p,
                                                              std::complex<Real> z) {
-  constexpr Real u = kUnitRoundoffOf<Real>;
   using Complex = std::complex<Real>;
   const Real x = z.real(), y = z.imag();
   Complex r = p.c[p.degree], error = 0, slope = 0;
@@ -41,16 +56,33 @@ template <typename Real>
   BasicEvaluation<Real> e;
   e.value = r + error;
   e.slope = slope;
-  const Real modulus = Modulus(z) * (1 + 2 * u);
-  Real slope_size = 0;
-  for (int k = p.degree; k >= 1; --k)
-    slope_size = slope_size * modulus + k * std::fabs(p.c[k]);
-  const Real m = 4 * p.degree + 2;
-  const Real gamma = m * u / (1 - m * u);
-  e.bound = 2 * gamma * gamma * HornerSize(p, modulus) * (1 + 8 * u) + 4 * u * Modulus(e.value) +
-            kSubnormalMargin<Real>;
-  e.slope_bound = 8 * p.degree * u * slope_size + kSubnormalMargin<Real>;
+  Bound(p, z, e);
   return e;
+}
+
+// Evaluate's value and slope at a real point x + 0i, with the imaginary parts left out. There
+// every imaginary part that Evaluate computes is a zero, and every real part the same number
+// as here: the zeros that it adds and subtracts, and its products with them, change no
+// non-zero number, and a product fused with a zero addend rounds as the plain product does.
+// Evaluate fuses no product with a non-zero addend, so neither may this: the contraction of
+// a * b + c into one fused multiply-add is off here.
+#if defined(__GNUC__) && !defined(__clang__)
+__attribute__((target_clones("fma", "default"), optimize("fp-contract=off")))
+#endif
+void HornerAtReal(const Polynomial& p, double x, Evaluation& e) {
+#if defined(__clang__)
+#pragma STDC FP_CONTRACT OFF
+#endif
+  double r = p.c[p.degree], error = 0, slope = 0;
+  for (int k = p.degree - 1; k >= 0; --k) {
+    slope = slope * x + r;
+    const DoubleDouble product = TwoProduct(r, x);
+    const DoubleDouble shifted = TwoSum(product.hi, p.c[k]);
+    r = shifted.hi;
+    error = error * x + (product.lo + shifted.lo);
+  }
+  e.value = r + error;
+  e.slope = slope;
 }
 
 }  // namespace
@@ -82,6 +114,14 @@ WidePolynomial Widened(const Polynomial& p) {
 
 QUILLET_WITH_FMA_CLONE Evaluation EvaluateAccurately(const Polynomial& p, Point z) {
   return Evaluate(p, z);
+}
+
+// The bounds are Evaluate's own code, so that they round as there.
+QUILLET_WITH_FMA_CLONE Evaluation EvaluateAtReal(const Polynomial& p, double x) {
+  Evaluation e;
+  HornerAtReal(p, x, e);
+  Bound(p, Point(x), e);
+  return e;
 }
 
 BasicEvaluation<long double> EvaluateAccurately(const WidePolynomial& p, WidePoint z) {

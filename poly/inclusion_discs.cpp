@@ -8,8 +8,19 @@ namespace {
 // The relative error of pow's m-th root, with room to spare.
 constexpr double kRootMargin = 1e-12;
 
+// The discs take only |p(z)|, |p'(z)| and their bounds, which EvaluateAtReal gives exactly as
+// EvaluateAccurately does at a real point where they are finite (elsewhere it tells nothing).
 Evaluation EvaluateAt(const Polynomial& p, Point z, std::span<const KnownEvaluation> known) {
-  return EvaluateAccuratelyAt(p, z, known);
+  for (const KnownEvaluation& k : known)
+    if (SameBits(k.z.real(), z.real()) && SameBits(k.z.imag(), z.imag()))
+      return k.e;
+  if (z.imag() == 0) {
+    const Evaluation e = EvaluateAtReal(p, z.real());
+    if (IsFinite(e.value) && IsFinite(e.slope) && std::isfinite(e.bound) &&
+        std::isfinite(e.slope_bound))
+      return e;
+  }
+  return EvaluateAccurately(p, z);
 }
 BasicEvaluation<long double> EvaluateAt(const WidePolynomial& p, WidePoint z,
                                         std::span<const KnownEvaluation>) {

@@ -41,8 +41,7 @@ using InclusionDisc = BasicInclusionDisc<double>;
 // Each bound takes |p(z_i)| rounded up, its evaluation error included, and p'(z_i), the
 // distances and products rounded down, so that rounding can only widen a disc. Where an
 // approximation is not finite, the Weierstrass discs do not apply to the others either.
-// Evaluations of p already made at some of the z (see EvaluateAccuratelyAt) are taken from
-// `known`.
+// Evaluations of p already made at some of the z are taken from `known` (see KnownEvaluation).
 void InclusionDiscs(const Polynomial& p, std::span<const Point> z, std::span<InclusionDisc> discs,
                     std::span<const KnownEvaluation> known = {});
 void InclusionDiscs(const WidePolynomial& p, std::span<const WidePoint> z,
