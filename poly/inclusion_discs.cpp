@@ -37,6 +37,13 @@ void Discs(const BasicPolynomial<Real>& p, std::span<const std::complex<Real>> z
   bool all_finite = true;
   for (const std::complex<Real>& x : z)
     all_finite = all_finite && IsFinite(x);
+  // |z_i - z_j|, once for each pair: z_j - z_i is exactly -(z_i - z_j), of the same modulus.
+  Real apart_by[kMaxDegree][kMaxDegree];
+  for (size_t i = 0; i < count; ++i) {
+    apart_by[i][i] = Modulus(z[i] - z[i]);
+    for (size_t j = 0; j < i; ++j)
+      apart_by[i][j] = apart_by[j][i] = Modulus(z[i] - z[j]);
+  }
   // |p(z_i)| from above and the Newton radius of each approximation.
   Real value[kMaxDegree], newton[kMaxDegree];
   for (size_t i = 0; i < count; ++i) {
@@ -61,7 +68,7 @@ void Discs(const BasicPolynomial<Real>& p, std::span<const std::complex<Real>> z
       Real product = leading;
       for (size_t j = 0; j < count; ++j)
         if (j != i)
-          product *= Modulus(z[i] - z[j]);
+          product *= apart_by[i][j];
       product *= 1 - 8 * n * kUnitRoundoff;
       if (product > 0)
         disc.weierstrass = n * (value[i] / product) * (1 + 4 * kUnitRoundoff);
@@ -74,8 +81,7 @@ void Discs(const BasicPolynomial<Real>& p, std::span<const std::complex<Real>> z
   // disc. Two discs count as overlapping unless their distance proves otherwise; merging
   // components that are in fact apart leaves the count of roots in their union right.
   const auto apart = [&](size_t i, size_t j) {
-    return Modulus(z[i] - z[j]) * (1 - 4 * kUnitRoundoff) >
-           discs[i].weierstrass + discs[j].weierstrass;
+    return apart_by[i][j] * (1 - 4 * kUnitRoundoff) > discs[i].weierstrass + discs[j].weierstrass;
   };
   size_t component[kMaxDegree];
   for (size_t i = 0; i < count; ++i) {
@@ -108,17 +114,16 @@ void Discs(const BasicPolynomial<Real>& p, std::span<const std::complex<Real>> z
     Real group = 0, others = leading;
     for (size_t j = 0; j < count; ++j) {
       if (component[j] == component[i]) {
-        group = std::fmax(group,
-                          (Modulus(z[i] - z[j]) * (1 + 4 * kUnitRoundoff) + discs[j].weierstrass) *
-                              (1 + 2 * kUnitRoundoff));
+        group = std::fmax(group, (apart_by[i][j] * (1 + 4 * kUnitRoundoff) + discs[j].weierstrass) *
+                                     (1 + 2 * kUnitRoundoff));
         continue;
       }
       Real distance = HUGE_VAL;
       for (size_t k = 0; k < count; ++k)
         if (component[k] == component[j])
-          distance = std::fmin(
-              distance, (Modulus(z[i] - z[k]) * (1 - 4 * kUnitRoundoff) - discs[k].weierstrass) *
-                            (1 - 2 * kUnitRoundoff));
+          distance = std::fmin(distance,
+                               (apart_by[i][k] * (1 - 4 * kUnitRoundoff) - discs[k].weierstrass) *
+                                   (1 - 2 * kUnitRoundoff));
       others *= std::fmax(distance, Real(0));
     }
     others *= 1 - 4 * n * kUnitRoundoff;
@@ -156,11 +161,11 @@ void Discs(const BasicPolynomial<Real>& p, std::span<const std::complex<Real>> z
       if (j == i || !std::isfinite(radius[j]))
         continue;
       const Real distance =
-          (Modulus(z[i] - z[j]) * (1 - 4 * kUnitRoundoff) - radius[j]) * (1 - 2 * kUnitRoundoff);
+          (apart_by[i][j] * (1 - 4 * kUnitRoundoff) - radius[j]) * (1 - 2 * kUnitRoundoff);
       bool apart_from_chosen = distance > 0;
       for (size_t k = 0; k < size && apart_from_chosen; ++k)
         apart_from_chosen =
-            Modulus(z[j] - z[chosen[k]]) * (1 - 4 * kUnitRoundoff) > radius[j] + radius[chosen[k]];
+            apart_by[j][chosen[k]] * (1 - 4 * kUnitRoundoff) > radius[j] + radius[chosen[k]];
       if (!apart_from_chosen)
         continue;
       chosen[size++] = j;

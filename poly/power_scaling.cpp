@@ -103,12 +103,6 @@ ScaledPolynomial ScaleToRange(const Polynomial& p) {
   return scaled;
 }
 
-double TimesPowerOfTwo(double x, int exponent) {
-  if (exponent < -1022 || exponent > 1023)
-    return std::ldexp(x, exponent);
-  return x * std::bit_cast<double>(static_cast<uint64_t>(exponent + 1023) << 52);
-}
-
 template <typename Real>
 void NewtonPolygonStarts(const Polynomial& p, std::span<std::complex<Real>> starts) {
   int corners[kMaxDegree + 1];

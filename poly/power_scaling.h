@@ -1,5 +1,9 @@
 #pragma once
 
+#include <bit>
+#include <cmath>
+#include <cstdint>
+
 #include "common/complex_value.h"
 #include "poly/accurate_evaluation.h"
 
@@ -22,7 +26,11 @@ ScaledPolynomial ScaleToRange(const Polynomial& p);
 
 // x * 2^exponent: a multiplication where 2^exponent is a normal double, as exact as ldexp and
 // much cheaper.
-double TimesPowerOfTwo(double x, int exponent);
+inline double TimesPowerOfTwo(double x, int exponent) {
+  if (exponent < -1022 || exponent > 1023)
+    return std::ldexp(x, exponent);
+  return x * std::bit_cast<double>(static_cast<uint64_t>(exponent + 1023) << 52);
+}
 
 inline Point ToScaled(Point x, int shift) {
   return {TimesPowerOfTwo(x.real(), -shift), TimesPowerOfTwo(x.imag(), -shift)};

@@ -101,13 +101,14 @@ class Aberth {
         // A step within two units of the last place of each part changes nothing that a
         // double can hold; a part far below the modulus, such as the real part of a root
         // close to the imaginary axis, needs its own digits too.
-        if (PartSettled(step.real(), y_[i].real(), y_[i]) &&
-            PartSettled(step.imag(), y_[i].imag(), y_[i])) {
+        const Real modulus = Modulus(y_[i]);
+        if (PartSettled(step.real(), y_[i].real(), modulus) &&
+            PartSettled(step.imag(), y_[i].imag(), modulus)) {
           settled_[i] = true;
           continue;
         }
         all_settled = false;
-        all_close = all_close && Modulus(step) <= 2 * kUnitRoundoff * Modulus(y_[i]);
+        all_close = all_close && Modulus(step) <= 2 * kUnitRoundoff * modulus;
         if (IsFinite(y_[i] - step))
           y_[i] -= step;
       }
@@ -268,10 +269,16 @@ class Aberth {
   // The approximation other than `except` and those marked that is nearest to x, or y_.size().
   size_t NearestTo(Complex x, size_t except, const bool* marked) const {
     size_t nearest = y_.size();
-    for (size_t k = 0; k < y_.size(); ++k)
-      if (k != except && !marked[k] &&
-          (nearest == y_.size() || Modulus(y_[k] - x) < Modulus(y_[nearest] - x)))
+    Real distance = 0;
+    for (size_t k = 0; k < y_.size(); ++k) {
+      if (k == except || marked[k])
+        continue;
+      const Real d = Modulus(y_[k] - x);
+      if (nearest == y_.size() || d < distance) {
         nearest = k;
+        distance = d;
+      }
+    }
     return nearest;
   }
 
@@ -342,8 +349,9 @@ class Aberth {
     return true;
   }
 
-  static bool PartSettled(Real step, Real part, Complex y) {
-    return std::fabs(step) <= 2 * kUnitRoundoff * std::fabs(part) + kNegligiblePart * Modulus(y);
+  // `modulus` is that of the approximation.
+  static bool PartSettled(Real step, Real part, Real modulus) {
+    return std::fabs(step) <= 2 * kUnitRoundoff * std::fabs(part) + kNegligiblePart * modulus;
   }
 
   // p and p' both within their rounding error of zero at y.
