@@ -63,9 +63,9 @@ template <typename Real>
 // Evaluate's value and slope at a real point x + 0i, with the imaginary parts left out. There
 // every imaginary part that Evaluate computes is a zero, and every real part the same number
 // as here: the zeros that it adds and subtracts, and its products with them, change no
-// non-zero number, and a product fused with a zero addend rounds as the plain product does.
-// Evaluate fuses no product with a non-zero addend, so neither may this: the contraction of
-// a * b + c into one fused multiply-add is off here.
+// non-zero number. Evaluate rounds each product on its own (a compiler may fuse one only with
+// a zero addend there, which rounds the same), so this must not fuse a * b + c into one
+// fused multiply-add either: contraction is off here, whatever the build's setting.
 #if defined(__GNUC__) && !defined(__clang__)
 __attribute__((target_clones("fma", "default"), optimize("fp-contract=off")))
 #endif
