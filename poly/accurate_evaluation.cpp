@@ -112,30 +112,8 @@ WidePolynomial Widened(const Polynomial& p) {
   return wide;
 }
 
-namespace {
-
-// The same polynomial, with its degree known to the compiler, which then unrolls every loop
-// over the coefficients: the operations and their order stay as they are.
-template <int Degree>
-[[gnu::always_inline]] inline Polynomial OfDegree(const Polynomial& p) {
-  Polynomial fixed = p;
-  fixed.degree = Degree;
-  return fixed;
-}
-
-}  // namespace
-
 QUILLET_WITH_FMA_CLONE Evaluation EvaluateAccurately(const Polynomial& p, Point z) {
-  switch (p.degree) {
-    case 2:
-      return Evaluate(OfDegree<2>(p), z);
-    case 3:
-      return Evaluate(OfDegree<3>(p), z);
-    case 4:
-      return Evaluate(OfDegree<4>(p), z);
-    default:
-      return Evaluate(p, z);
-  }
+  return Evaluate(p, z);
 }
 
 // The bounds are Evaluate's own code, so that they round as there.
