@@ -14,7 +14,7 @@ purpose=${1:-test}
 # are drawn in.
 program_packages=(
   build-essential cmake
-  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libfontconfig-dev
   fonts-liberation
 )
 test_packages=(
