@@ -20,6 +20,8 @@ program_packages=(
 test_packages=(
   pkg-config python3
   libgtest-dev libgmock-dev libbenchmark-dev
+  # The instruction counts of the benchmarks (callgrind).
+  valgrind
   # The accuracy tests' oracles: many-digit reals (MPFR) for the operations, and ball
   # arithmetic on exact integer polynomials (Arb, FLINT) that certifies the roots.
   libmpfr-dev libflint-arb-dev libflint-dev libgmp-dev
