@@ -2,10 +2,13 @@
 # windows, and a private Xvfb display with the environment that both the program and the bare
 # Qt dialog run in.
 #
+#   prepare_measurement BUILD_DIR       all of the below: builds map_probe into BUILD_DIR (its
+#                                       path in $probe), makes a scratch folder ($scratch) that
+#                                       the EXIT trap removes with the display, and starts it
 #   build_map_probe BUILD_DIR           builds map_probe from map_probe.c into BUILD_DIR and
 #                                       prints its path
 #   start_private_display SCRATCH_DIR   starts Xvfb, exports DISPLAY and the environment
-#   stop_private_display                ends that Xvfb (call it from the script's EXIT trap)
+#   stop_private_display                ends that Xvfb
 #
 # The caller defines fail MESSAGE, which reports and ends the script.
 
@@ -48,4 +51,12 @@ stop_private_display() {
     kill "$private_xvfb_pid" 2>/dev/null || true
     wait "$private_xvfb_pid" 2>/dev/null || true
   fi
+}
+
+prepare_measurement() {
+  probe=$(build_map_probe "$1")
+  scratch=$(mktemp -d)
+  trap 'stop_private_display; rm -rf "$scratch"' EXIT
+  trap 'exit 1' INT TERM HUP
+  start_private_display "$scratch"
 }

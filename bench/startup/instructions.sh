@@ -37,15 +37,7 @@ for entry in "${programs[@]}"; do
 done
 
 source "$(dirname "$0")/harness.sh"
-probe=$(build_map_probe "$build_dir")
-scratch=$(mktemp -d)
-cleanup() {
-  stop_private_display
-  rm -rf "$scratch"
-}
-trap cleanup EXIT
-trap 'exit 1' INT TERM HUP
-start_private_display "$scratch"
+prepare_measurement "$build_dir"
 
 # The instructions in callgrind's files $@, from their "summary:" lines.
 sum_of() { awk '$1 == "summary:" { total += $2 } END { printf "%.1f", total / 1e6 }' "$@"; }

@@ -46,16 +46,7 @@ for tool in cc Xvfb; do
 done
 
 source "$(dirname "$0")/harness.sh"
-probe=$(build_map_probe "$build_dir")
-
-scratch=$(mktemp -d)
-cleanup() {
-  stop_private_display
-  rm -rf "$scratch"
-}
-trap cleanup EXIT
-trap 'exit 1' INT TERM HUP
-start_private_display "$scratch"
+prepare_measurement "$build_dir"
 
 run_probe() { # the run's name, which is also its output file in the scratch folder
   "$probe" --settle "${SETTLE_MS:-300}" --open "${OPEN_KEYS:-Tab c}" \
