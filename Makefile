@@ -50,9 +50,11 @@ bench:
 	$(MAKE) build BUILD=build-bench CMAKE_FLAGS="-DCMAKE_BUILD_TYPE=Release -DQUILLET_BENCHMARKS=ON"
 	bash bench/run.sh build-bench
 
-# Start-up time to the mapped main menu, resident memory, and the time from Enter to a result.
+# Start-up time to the mapped main menu, resident memory, and the time from Enter to a result;
+# before them the instructions of the start-up (callgrind), each beside a bare Qt dialog.
 bench-startup:
 	$(MAKE) build BUILD=build-bench CMAKE_FLAGS="-DCMAKE_BUILD_TYPE=Release -DQUILLET_BENCHMARKS=ON"
+	bash bench/startup/instructions.sh build-bench
 	bash bench/startup/startup.sh build-bench
 
 # Each fuzz target for FUZZ_SECONDS, one after another, in its own clang build.

@@ -14,12 +14,14 @@ purpose=${1:-test}
 # are drawn in.
 program_packages=(
   build-essential cmake
-  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libfontconfig-dev
   fonts-liberation
 )
 test_packages=(
   pkg-config python3
   libgtest-dev libgmock-dev libbenchmark-dev
+  # The instruction counts of the benchmarks (callgrind).
+  valgrind
   # The accuracy tests' oracles: many-digit reals (MPFR) for the operations, and ball
   # arithmetic on exact integer polynomials (Arb, FLINT) that certifies the roots.
   libmpfr-dev libflint-arb-dev libflint-dev libgmp-dev

@@ -14,12 +14,17 @@
 #include "winsys/accessibility.h"
 #include "winsys/cwinapp.h"
 #include "winsys/dialog_units.h"
+#include "winsys/early_startup.h"
 #include "winsys/window_size.h"
 
 int AfxWinMain(int argc, char** argv) {
   PrepareQtStartup();
   const bool styleAsked = StyleAskedFor(argc, argv);
+  std::jthread fontConfiguration = LoadTheFontConfigurationMeanwhile();
   QApplication qtApplication(argc, argv);
+  // Made before the QApplication, so it ends first.
+  const std::jthread sessionBus = ConnectToTheSessionBusMeanwhile();
+  fontConfiguration.join();
   ConfigureQtApplication(styleAsked);
 
   CWinApp* app = AfxGetApp();

@@ -2,7 +2,7 @@
  * Starts a program on the X display and times how long its windows take to appear.
  *
  *   map_probe [--timeout MS] [--settle MS] [--open "KEY..."] [--prepare "KEY..."]
- *             [--measure KEY] -- PROGRAM [ARGUMENT...]
+ *             [--measure KEY] [--hold MS] -- PROGRAM [ARGUMENT...]
  *
  * Prints, one per line, each timed window followed by its title:
  *   startup_ms T TITLE   from starting PROGRAM to the MapNotify of its first top-level window
@@ -22,7 +22,9 @@
  * tooltips are); the probe learns of them through SubstructureNotify on the root window, so
  * it wakes on the map itself instead of looking for windows at intervals.
  *
- * PROGRAM is ended (SIGTERM, then SIGKILL) and reaped before the probe exits. Exit status: 0
+ * PROGRAM is ended (SIGTERM, then SIGKILL) and reaped before the probe exits, --hold
+ * milliseconds after its first window was mapped when nothing is measured after it (so that a
+ * profiler that runs PROGRAM sees it paint and go idle). Exit status: 0
  * when everything was measured, 1 on a timeout, an early exit of PROGRAM or an X failure,
  * 2 on a usage error.
  */
@@ -45,6 +47,7 @@
 struct options {
   int timeout_ms;
   int settle_ms;
+  int hold_ms;
   const char* open_keys;
   const char* prepare_keys;
   const char* measure_key;
@@ -210,12 +213,12 @@ static void stop_child(void) {
 static int usage(void) {
   fprintf(stderr,
           "usage: map_probe [--timeout MS] [--settle MS] [--open \"KEY...\"] "
-          "[--prepare \"KEY...\"] [--measure KEY] -- PROGRAM [ARGUMENT...]\n");
+          "[--prepare \"KEY...\"] [--measure KEY] [--hold MS] -- PROGRAM [ARGUMENT...]\n");
   return 2;
 }
 
 static int parse(int argc, char** argv, struct options* options) {
-  *options = (struct options){10000, 300, NULL, NULL, NULL, NULL};
+  *options = (struct options){10000, 300, 0, NULL, NULL, NULL, NULL};
   for (int i = 1; i < argc; ++i) {
     if (strcmp(argv[i], "--") == 0) {
       options->program = i + 1 < argc ? argv + i + 1 : NULL;
@@ -229,6 +232,8 @@ static int parse(int argc, char** argv, struct options* options) {
       options->timeout_ms = atoi(value);
     } else if (strcmp(argv[i - 1], "--settle") == 0) {
       options->settle_ms = atoi(value);
+    } else if (strcmp(argv[i - 1], "--hold") == 0) {
+      options->hold_ms = atoi(value);
     } else if (strcmp(argv[i - 1], "--open") == 0) {
       options->open_keys = value;
     } else if (strcmp(argv[i - 1], "--prepare") == 0) {
@@ -241,7 +246,7 @@ static int parse(int argc, char** argv, struct options* options) {
   }
   const int keys_without_window = options->measure_key == NULL && options->open_keys != NULL;
   return options->program != NULL && options->timeout_ms > 0 && options->settle_ms >= 0 &&
-         !keys_without_window;
+         options->hold_ms >= 0 && !keys_without_window;
 }
 
 /* Runs the measurements on an open display; returns the exit status. */
@@ -267,6 +272,7 @@ static int measure(Display* display, const struct options* options) {
   printf("rss_kb %ld\n", rss_kb);
   fflush(stdout);
   if (options->measure_key == NULL) {
+    sleep_ms(options->hold_ms);
     return 0;
   }
 

@@ -45,42 +45,8 @@ for tool in cc Xvfb; do
   command -v "$tool" >/dev/null || fail "$tool is missing (scripts/install-deps.sh installs it)"
 done
 
-here=$(cd "$(dirname "$0")" && pwd)
-probe=$build_dir/bench/startup/map_probe
-mkdir -p "$(dirname "$probe")"
-cc -std=c11 -O2 -Wall -Wextra -Werror -o "$probe" "$here/map_probe.c" -lX11 -lXtst ||
-  fail "cannot build map_probe (it needs libx11-dev and libxtst-dev)"
-
-scratch=$(mktemp -d)
-xvfb_pid=
-cleanup() {
-  if [ -n "$xvfb_pid" ]; then
-    kill "$xvfb_pid" 2>/dev/null || true
-    wait "$xvfb_pid" 2>/dev/null || true
-  fi
-  rm -rf "$scratch"
-}
-trap cleanup EXIT
-trap 'exit 1' INT TERM HUP
-
-# Xvfb picks a free display number itself and writes it to the descriptor once it accepts
-# clients, which tells both which display and when.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$scratch/display" \
-  2>"$scratch/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-  [ -s "$scratch/display" ] && break
-  kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb did not start: $(cat "$scratch/xvfb.log")"
-  sleep 0.1
-done
-[ -s "$scratch/display" ] || fail "Xvfb did not report its display within 10 s"
-
-display_number=$(head -n 1 "$scratch/display")
-export DISPLAY=:$display_number
-export QT_QPA_PLATFORM=xcb
-export XDG_RUNTIME_DIR=$scratch/runtime
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-unset WAYLAND_DISPLAY
+source "$(dirname "$0")/harness.sh"
+prepare_measurement "$build_dir"
 
 run_probe() { # the run's name, which is also its output file in the scratch folder
   "$probe" --settle "${SETTLE_MS:-300}" --open "${OPEN_KEYS:-Tab c}" \
@@ -88,7 +54,7 @@ run_probe() { # the run's name, which is also its output file in the scratch fol
     -- "$program" >"$scratch/$1" 2>"$scratch/probe.log" || {
     echo "startup.sh: map_probe failed in $1:" >&2
     cat "$scratch/probe.log" >&2
-    kill -0 "$xvfb_pid" 2>/dev/null || echo "Xvfb has ended: $(cat "$scratch/xvfb.log")" >&2
+    kill -0 "$private_xvfb_pid" 2>/dev/null || echo "Xvfb has ended: $(cat "$scratch/xvfb.log")" >&2
     exit 1
   }
 }

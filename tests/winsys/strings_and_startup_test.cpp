@@ -9,6 +9,7 @@
 #include "res/resource_ids.h"
 #include "tests/common/locale_guard.h"
 #include "winsys/afxwin.h"
+#include "winsys/early_startup.h"
 #include "winsys/startup.h"
 
 namespace {
@@ -52,6 +53,23 @@ TEST(Startup, TheTitleIsTheExecutablesNameWithoutItsExtension) {
   };
   for (const auto& [path, title] : cases)
     EXPECT_EQ(AppTitleFromExecutable(path), title) << path;
+}
+
+// The desktops' platforms reach screen readers through the session bus; the test platforms
+// have no screen readers, and a connection there could even start a bus of its own.
+TEST(Startup, OnlyTheDesktopPlatformsConnectToTheSessionBus) {
+  const struct {
+    const char* platform;
+    bool usesTheBus;
+  } cases[] = {
+      {"xcb", true},      {"wayland", true},   {"wayland-egl", true}, {"offscreen", false},
+      {"minimal", false}, {"vnc", false},      {"eglfs", false},      {"", false},
+      {"xcbx", false},    {"xwayland", false},
+  };
+  for (const auto& [platform, usesTheBus] : cases)
+    EXPECT_EQ(PlatformUsesTheSessionBus(platform), usesTheBus) << platform;
+  // The suite runs on the offscreen platform: no thread is started.
+  EXPECT_FALSE(ConnectToTheSessionBusMeanwhile().joinable());
 }
 
 TEST(Startup, TheClassicStyleAndTheCNumbersHoldWhateverTheDesktop) {
