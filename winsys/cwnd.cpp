@@ -61,9 +61,11 @@ BOOL CWnd::IsIconic() const {
 
 void CWnd::GetClientRect(CRect* rect) const {
   *rect = CRect{};
+  // A window's client area lies below the title bar that the program may draw.
   if (widget_) {
-    rect->right = widget_->width();
-    rect->bottom = widget_->height();
+    const QSize size = widget_->isWindow() ? widget_->contentsRect().size() : widget_->size();
+    rect->right = size.width();
+    rect->bottom = size.height();
   }
 }
 

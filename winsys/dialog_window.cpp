@@ -14,12 +14,14 @@
 #include <QWindow>
 
 #include "res/dialog_template.h"
+#include "winsys/caption_strip.h"
 #include "winsys/cmenu.h"
 #include "winsys/control_id.h"
 #include "winsys/control_kinds.h"
 #include "winsys/cwnd.h"
 #include "winsys/dialog_units.h"
 #include "winsys/icon_resource.h"
+#include "winsys/window_captions.h"
 #include "winsys/window_size.h"
 
 namespace {
@@ -87,16 +89,27 @@ DialogWindow::DialogWindow(CWnd& dialog, const DialogTemplate& dialogTemplate)
   setWindowTitle(QString::fromUtf8(dialogTemplate.caption));
   setFont(DialogFont(dialogTemplate));
   const DialogBaseUnits units = DialogBaseUnitsOf(dialogTemplate);
-  KeepWindowSize(this,
-                 DialogUnitsToPixels(0, 0, dialogTemplate.cx, dialogTemplate.cy, units).size());
   if (dialogTemplate.style & WS_SYSMENU)
     systemMenu_ = std::make_unique<CMenu>(this, dialogTemplate.style & WS_MINIMIZEBOX, false);
+  if (ProgramDrawsCaptions() && (dialogTemplate.style & WS_CAPTION) == WS_CAPTION) {
+    CaptionStrip::SystemMenuOpener openSystemMenu;
+    if (systemMenu_)
+      openSystemMenu = [this](QPoint position) { OpenSystemMenu(position); };
+    new CaptionStrip(this, openSystemMenu,
+                     [this] { dialog_.SendMessage(WM_SYSCOMMAND, SC_CLOSE, 0); });
+  }
+  // The client area keeps the template's size below the title bar that the program draws.
+  const QRect client = contentsRect();
+  const QSize clientSize =
+      DialogUnitsToPixels(0, 0, dialogTemplate.cx, dialogTemplate.cy, units).size();
+  KeepWindowSize(this, clientSize.grownBy(contentsMargins()));
   // Creation order is the keyboard order, so the template order is the tab order.
   int index = 0;
   for (const ControlTemplate& control : dialogTemplate.controls) {
     QWidget* widget =
         CreateControl(control, index++, this, units,
                       [this, id = control.id](unsigned code) { SendCommand(id, code); });
+    widget->move(widget->pos() + client.topLeft());
     widget->installEventFilter(this);
     controls_.emplace_back(widget, &control);
   }

@@ -19,8 +19,12 @@ BOOL CDC::DrawIcon(int x, int y, HICON icon) {
 }
 
 CPaintDC::CPaintDC(CWnd* window) {
-  if (QWidget* widget = window->GetSafeHwnd())
+  if (QWidget* widget = window->GetSafeHwnd()) {
     painter_ = std::make_unique<QPainter>(widget);
+    // Client coordinates start below the title bar that the program may draw.
+    if (widget->isWindow())
+      painter_->translate(widget->contentsRect().topLeft());
+  }
 }
 
 CPaintDC::~CPaintDC() = default;

@@ -5,6 +5,8 @@
 #include <QClipboard>
 #include <QKeyEvent>
 
+#include "winsys/caption_strip.h"
+#include "winsys/window_captions.h"
 #include "winsys/window_size.h"
 
 MessageBoxWindow::MessageBoxWindow(QWidget* parent, const QString& caption, const QString& text)
@@ -13,6 +15,10 @@ MessageBoxWindow::MessageBoxWindow(QWidget* parent, const QString& caption, cons
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   setWindowTitle(caption);
+  // Where the program draws the title bar, the box's is the same with no icon, since a
+  // message has no system menu of its own; its close button answers as Escape does.
+  if (ProgramDrawsCaptions())
+    caption_ = new CaptionStrip(this, nullptr, [this] { close(); });
   setIcon(QMessageBox::NoIcon);
   // A plain-text label keeps the text as given: its line feeds, and its leading and trailing
   // blanks.
@@ -49,6 +55,7 @@ bool MessageBoxWindow::event(QEvent* event) {
   switch (event->type()) {
     case QEvent::Show:
     case QEvent::LayoutRequest:
+    case QEvent::WindowTitleChange:
       KeepOwnSize();
       break;
     default:
@@ -61,7 +68,8 @@ void MessageBoxWindow::KeepOwnSize() {
   // The box lays itself out to its text whenever it is shown or its layout changes, and then
   // fixes its size; that size is kept the way every window of the program keeps its own,
   // wide enough for the whole caption.
-  const int width = std::max(this->width(), WidthForWholeTitle(windowTitle()));
+  const int width = std::max(
+      this->width(), caption_ ? caption_->WidthForWholeTitle() : WidthForWholeTitle(windowTitle()));
   if (minimumSize() == maximumSize() || this->width() < width)
     KeepWindowSize(this, QSize(width, height()));
 }

@@ -2,6 +2,8 @@
 
 #include <QMessageBox>
 
+class CaptionStrip;
+
 // The window of AfxMessageBox: plain text, one OK button and no icon, in a dialog frame with
 // only a close button and the whole caption in view. Ctrl+C copies the box as a Windows
 // message box does: caption, text and button between dashed lines.
@@ -25,4 +27,6 @@ class MessageBoxWindow : public QMessageBox {
 
  private:
   void KeepOwnSize();
+
+  CaptionStrip* caption_ = nullptr;
 };

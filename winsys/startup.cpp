@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <clocale>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <string_view>
@@ -12,9 +11,11 @@
 #include <QStyle>
 
 #include "winsys/accessibility.h"
+#include "winsys/contrast.h"
 #include "winsys/cwinapp.h"
 #include "winsys/dialog_units.h"
 #include "winsys/early_startup.h"
+#include "winsys/window_captions.h"
 #include "winsys/window_size.h"
 
 int AfxWinMain(int argc, char** argv) {
@@ -59,6 +60,7 @@ void PrepareQtStartup() {
   // A theme that the user names is followed, with its colours where they are dark or of high
   // contrast (ConfigureQtApplication); otherwise no desktop theme is loaded.
   QGuiApplication::setDesktopSettingsAware(!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORMTHEME"));
+  ChooseWhoDrawsCaptions();
 }
 
 bool StyleAskedFor(int argc, const char* const* argv) {
@@ -72,25 +74,6 @@ bool StyleAskedFor(int argc, const char* const* argv) {
       return true;
   }
   return false;
-}
-
-namespace {
-
-// The relative luminance of `colour`, as the contrast rules for the web define it.
-double Luminance(const QColor& colour) {
-  auto linear = [](double channel) {
-    return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
-  };
-  return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
-         0.0722 * linear(colour.blueF());
-}
-
-}  // namespace
-
-double ContrastRatio(const QColor& a, const QColor& b) {
-  const double la = Luminance(a);
-  const double lb = Luminance(b);
-  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 bool PaletteAskedFor(const QPalette& offered) {

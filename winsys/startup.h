@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "winsys/contrast.h"
+
 class QColor;
 class QPalette;
 
@@ -19,6 +21,7 @@ int AfxWinMain(int argc, char** argv);
 
 // Before the QApplication exists: no desktop theme plugin is loaded unless the user names one
 // in QT_QPA_PLATFORMTHEME, which keeps start-up short and the look the program's own.
+// It also chooses who draws the title bars on Wayland (ChooseWhoDrawsCaptions).
 void PrepareQtStartup();
 
 // Whether the command line (-style NAME, -style=NAME, or with two dashes) or QT_STYLE_OVERRIDE
@@ -34,9 +37,6 @@ void ConfigureQtApplication(bool styleAsked = false);
 // Whether `offered`, the palette of the desktop's theme, is one that a user chose over the
 // program's look: dark (text lighter than the window behind it) or of high contrast.
 bool PaletteAskedFor(const QPalette& offered);
-
-// The contrast ratio of two colours, from 1 (the same) to 21 (black and white).
-double ContrastRatio(const QColor& a, const QColor& b);
 
 // Before the QApplication exists: the name of the program's desktop entry, without its
 // ".desktop", by which docks match its windows to its launcher. It becomes the windows' X11

@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 #include <QAbstractItemView>
+#include <QAction>
 #include <QApplication>
 #include <QListWidget>
+#include <QMenu>
 #include <QTest>
+#include <QTimer>
 
 #include "winsys/control_id.h"
 #include "winsys/control_kinds.h"
@@ -65,6 +68,37 @@ int SelectionOf(const QWidget* list) {
   if (!view || view->selectedItems().isEmpty())
     return -1;
   return view->row(view->selectedItems().first());
+}
+
+std::vector<std::string> OpenMenuAndChoose(const std::function<void()>& open,
+                                           const std::string& choice) {
+  std::vector<std::string> items;
+  bool opened = false;
+  QTimer chooser;
+  chooser.setSingleShot(true);
+  QObject::connect(&chooser, &QTimer::timeout, [&] {
+    if (!QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; }, 2000))
+      return;
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (!menu)
+      return;
+    opened = true;
+    QAction* chosen = nullptr;
+    for (QAction* action : menu->actions()) {
+      items.push_back(action->isSeparator() ? "-" : action->text().toStdString());
+      if (action->text().toStdString() == choice)
+        chosen = action;
+    }
+    if (chosen)
+      QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier,
+                        menu->actionGeometry(chosen).center());
+    else
+      menu->close();
+  });
+  chooser.start(0);
+  open();
+  EXPECT_TRUE(opened) << "no menu opened";
+  return items;
 }
 
 }  // namespace test_support

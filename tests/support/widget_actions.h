@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -33,5 +34,10 @@ std::string TextOf(const QWidget* control);
 std::vector<std::string> EntriesOf(const QWidget* list);
 // The selected position of a list, or -1.
 int SelectionOf(const QWidget* list);
+
+// Waits for the popup menu that `open` shows, notes its items ("-" for a separator) and
+// chooses the one whose text is `choice` (none if empty). Fails the test if no menu opens.
+std::vector<std::string> OpenMenuAndChoose(const std::function<void()>& open,
+                                           const std::string& choice);
 
 }  // namespace test_support

@@ -2,12 +2,9 @@
 // standard commands first, the program's items appended, every choice a WM_SYSCOMMAND.
 
 #include <gtest/gtest.h>
-#include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
-#include <QMenu>
 #include <QTest>
-#include <QTimer>
 
 #include "res/resource_ids.h"
 #include "tests/support/modal_driver.h"
@@ -19,39 +16,6 @@ using namespace test_support;
 namespace {
 
 constexpr UINT kAboutCommand = 0x0010;
-
-// Waits for the popup menu that `open` shows, notes its items and chooses the one whose text
-// is `choice` (none if empty).
-std::vector<std::string> OpenAndChoose(const std::function<void()>& open,
-                                       const std::string& choice) {
-  std::vector<std::string> items;
-  bool opened = false;
-  QTimer chooser;
-  chooser.setSingleShot(true);
-  QObject::connect(&chooser, &QTimer::timeout, [&] {
-    if (!QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; }, 2000))
-      return;
-    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-    if (!menu)
-      return;
-    opened = true;
-    QAction* chosen = nullptr;
-    for (QAction* action : menu->actions()) {
-      items.push_back(action->isSeparator() ? "-" : action->text().toStdString());
-      if (action->text().toStdString() == choice)
-        chosen = action;
-    }
-    if (chosen)
-      QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier,
-                        menu->actionGeometry(chosen).center());
-    else
-      menu->close();
-  });
-  chooser.start(0);
-  open();
-  EXPECT_TRUE(opened) << "no menu opened";
-  return items;
-}
 
 void AppendAbout(TestDialog& dialog) {
   CMenu* menu = dialog.GetSystemMenu(FALSE);
@@ -82,7 +46,7 @@ TEST(SystemMenu, OffersTheStandardCommandsThenTheAppendedOnes) {
     std::vector<std::string> items;
     RunModal(dialog, [&] {
       AppendAbout(dialog);
-      items = OpenAndChoose(open, "");
+      items = OpenMenuAndChoose(open, "");
     });
     const std::vector<std::string> expected = {
         "&Restore", "Mi&nimize", "Ma&ximize", "-", "&Close\tAlt+F4", "-", "&About Quillet..."};
@@ -109,7 +73,7 @@ TEST(SystemMenu, EveryChoiceArrivesAsWmSysCommand) {
     bool wasMinimized = !minimized;
     RunModal(dialog, [&, item = item] {
       AppendAbout(dialog);
-      OpenAndChoose([] { PressKey(ActiveDialog(), Qt::Key_Space, Qt::AltModifier); }, item);
+      OpenMenuAndChoose([] { PressKey(ActiveDialog(), Qt::Key_Space, Qt::AltModifier); }, item);
       wasMinimized = dialog.IsIconic();
     });
     EXPECT_EQ(dialog.systemCommands, std::vector<UINT>{command});
@@ -120,8 +84,8 @@ TEST(SystemMenu, EveryChoiceArrivesAsWmSysCommand) {
 TEST(SystemMenu, CloseEndsTheDialogThroughOnCancel) {
   TestDialog dialog(IDD_POLYNOMIAL);
   const INT_PTR result = RunModal(dialog, [] {
-    OpenAndChoose([] { PressKey(ActiveDialog(), Qt::Key_Space, Qt::AltModifier); },
-                  "&Close\tAlt+F4");
+    OpenMenuAndChoose([] { PressKey(ActiveDialog(), Qt::Key_Space, Qt::AltModifier); },
+                      "&Close\tAlt+F4");
   });
   EXPECT_EQ(result, IDCANCEL);
   EXPECT_EQ(dialog.cancelRuns, 1);
