@@ -23,7 +23,7 @@ int AfxWinMain(int argc, char** argv) {
   const bool styleAsked = StyleAskedFor(argc, argv);
   std::jthread fontConfiguration = LoadTheFontConfigurationMeanwhile();
   QApplication qtApplication(argc, argv);
-  // Made before the QApplication, so it ends first.
+  // Made after the QApplication, so that its thread has ended before the QApplication does.
   const std::jthread sessionBus = ConnectToTheSessionBusMeanwhile();
   fontConfiguration.join();
   ConfigureQtApplication(styleAsked);
