@@ -3,21 +3,27 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 
 #include "cli/help_text.h"
 #include "cli/utf8.h"
 
 namespace {
 
-// `text` and a newline, each "\r\n" of it written as "\n", in one pass over the text.
+// `text` and a newline, each "\r\n" of it written as "\n": the pieces between the carriage
+// returns are copied whole into room made once.
 void AppendWithLineFeeds(std::string_view text, std::string& out) {
   const size_t start = out.size();
   out.resize(start + text.size() + 1);
   char* to = out.data() + start;
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] != '\r' || i + 1 == text.size() || text[i + 1] != '\n')
-      *to++ = text[i];
+  const char* from = text.data();
+  const char* const end = from + text.size();
+  while (const auto* cr = static_cast<const char*>(std::memchr(from, '\r', end - from))) {
+    const bool line_end = cr + 1 != end && cr[1] == '\n';
+    to = std::copy(from, line_end ? cr : cr + 1, to);
+    from = cr + 1;
   }
+  to = std::copy(from, end, to);
   *to++ = '\n';
   out.resize(static_cast<size_t>(to - out.data()));
 }
