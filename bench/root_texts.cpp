@@ -40,7 +40,7 @@ int main(int argc, char** argv) {
         for (double coefficient : c.coefficients)
           line += ResultText(" %.17g", coefficient);
       } else {
-        const PolyEffects effects = CalculatePolynomial(c.boxes);
+        const PolyEffects effects = CalculatePolynomial(c.coefficients);
         line += ' ';
         bool any_roots = false;
         for (const PolyEffect& effect : effects) {

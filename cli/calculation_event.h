@@ -1,15 +1,18 @@
 #pragma once
 
-#include <variant>
-#include <vector>
+#include <optional>
 
 #include "common/result_text.h"
 #include "poly/poly_effects.h"
 
-// One thing a calculation shows, in the order the program would show it: an effect of a
-// polynomial solver on its dialog (a message, the roots, a write-back into a coefficient box),
+// What one calculation shows, in the order the program would show it: the effects of a
+// polynomial solver on its dialog (messages, the roots, write-backs into coefficient boxes),
 // or the result text of the complex or vector calculator with the numbers it shows, which the
-// program shows in a message box.
-using CalculationEvent = std::variant<PolyEffect, ResultWithNumbers>;
+// program shows in a message box. A batch keeps one from line to line, and the effects keep
+// their room.
+struct CalculationEvents {
+  PolyEffects effects;
+  std::optional<ResultWithNumbers> result = {};
 
-using CalculationEvents = std::vector<CalculationEvent>;
+  bool operator==(const CalculationEvents&) const = default;
+};

@@ -3,18 +3,17 @@
 #include <array>
 #include <string>
 #include <variant>
-#include <vector>
 
+#include "common/fixed_list.h"
 #include "complex/complex_ops.h"
 #include "vector/vector_ops.h"
 
 // One calculation asked for on the command line or on a line of standard input, with its
-// numbers still as the words that will be read like the calculators' boxes.
+// numbers read from its words as the calculators read their boxes.
 
-// A polynomial of degree 2, 3 or 4: its coefficient texts from the highest power down, each
-// the word given or, for a word that is arithmetic, a text that reads as its value.
+// A polynomial of degree 2, 3 or 4: its 3, 4 or 5 coefficients from the highest power down.
 struct RootsRequest {
-  std::vector<std::string> coefficients;
+  FixedList<double, 5> coefficients;
 
   bool operator==(const RootsRequest&) const = default;
 };

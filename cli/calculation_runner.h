@@ -4,7 +4,7 @@
 #include "cli/calculation_request.h"
 
 // What the calculators show for `request`, in the order they show it, in place of what
-// `events` held before: its room is kept, so that a batch costs no new list a line. The
+// `events` held before: its room is kept, so that a batch costs no new effects a line. The
 // polynomial solvers keep their cubic work area from one call to the next, as the program
 // keeps it from one press of Calculate to the next.
 void RunCalculation(const CalculationRequest& request, CalculationEvents& events);

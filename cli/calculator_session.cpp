@@ -7,6 +7,7 @@
 #include <limits>
 #include <memory>
 #include <variant>
+#include <vector>
 
 #include "cli/calculation_runner.h"
 #include "cli/event_printer.h"
@@ -18,6 +19,11 @@ constexpr size_t kFlushSize = 1 << 16;
 
 bool IsBlank(std::string_view line) {
   return line.find_first_not_of(" \t") == std::string_view::npos;
+}
+
+// What leads the problem of a usage error on `line` of a batch: "line 12: ".
+std::string Where(long line) {
+  return line == 0 ? std::string() : "line " + std::to_string(line) + ": ";
 }
 
 // Whether `out` and `err` are one stream or open the same file, terminal or pipe, so that
@@ -47,7 +53,8 @@ CalculatorSession::~CalculatorSession() {
 }
 
 void CalculatorSession::Answer(std::span<const std::string> words) {
-  Calculate(words, "");
+  const std::vector<std::string_view> views(words.begin(), words.end());
+  Calculate(views, 0);
 }
 
 void CalculatorSession::AnswerLines(std::istream& in) {
@@ -67,8 +74,7 @@ void CalculatorSession::AnswerLines(std::istream& in) {
       return;
     }
     if (too_long) {
-      ReportUsageError("line " + std::to_string(number) + ": longer than " +
-                       std::to_string(kLineLimit) + " bytes");
+      ReportUsageError(Where(number) + "longer than " + std::to_string(kLineLimit) + " bytes");
       continue;
     }
     if (in.fail())
@@ -86,12 +92,11 @@ void CalculatorSession::AnswerLine(std::string_view line, long number) {
     line.remove_suffix(1);
   if (IsBlank(line))
     return;
-  const std::string where = "line " + std::to_string(number) + ": ";
   const auto words = splitter_.Split(line);
   if (const auto* error = std::get_if<UsageError>(&words))
-    ReportUsageError(where + error->problem);
+    ReportUsageError(Where(number) + error->problem);
   else
-    Calculate(std::get<std::span<const std::string>>(words), where);
+    Calculate(std::get<std::span<const std::string_view>>(words), number);
 }
 
 void CalculatorSession::ReportUsageError(std::string_view problem) {
@@ -115,13 +120,13 @@ void CalculatorSession::Flush() {
   Write(out_, out_file_, "standard output");
 }
 
-void CalculatorSession::Calculate(std::span<const std::string> words, std::string_view where) {
+void CalculatorSession::Calculate(std::span<const std::string_view> words, long line) {
   if (failed_)
     return;
   const ResultDigits digits(options_.digits);
   const ParsedCalculation parsed = ParseCalculation(words, options_.reading);
   if (const auto* error = std::get_if<UsageError>(&parsed)) {
-    ReportUsageError(std::string(where) + error->problem);
+    ReportUsageError(Where(line) + error->problem);
     return;
   }
   RunCalculation(std::get<CalculationRequest>(parsed), events_);

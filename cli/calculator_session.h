@@ -63,8 +63,9 @@ class CalculatorSession {
   int ExitStatus() const { return exit_status_; }
 
  private:
-  // `where` leads the problem of a usage error: which line of a batch it stands on.
-  void Calculate(std::span<const std::string> words, std::string_view where);
+  // `line` is the number of the batch's line that the words stand on, 0 for the command line's;
+  // a usage error names it.
+  void Calculate(std::span<const std::string_view> words, long line);
   void AnswerLine(std::string_view line, long number);
   // Where plain output gathers the text for standard error.
   std::string& PlainErrorText() { return one_destination_ ? out_ : err_; }

@@ -3,24 +3,29 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 
 #include "cli/help_text.h"
 #include "cli/utf8.h"
 
 namespace {
 
+// `text` and a newline, each "\r\n" of it written as "\n": the pieces between the carriage
+// returns are copied whole into room made once.
 void AppendWithLineFeeds(std::string_view text, std::string& out) {
-  for (size_t start = 0;;) {
-    const size_t crlf = text.find("\r\n", start);
-    if (crlf == std::string_view::npos) {
-      out.append(text.substr(start));
-      break;
-    }
-    out.append(text.substr(start, crlf - start));
-    out += '\n';
-    start = crlf + 2;
+  const size_t start = out.size();
+  out.resize(start + text.size() + 1);
+  char* to = out.data() + start;
+  const char* from = text.data();
+  const char* const end = from + text.size();
+  while (const auto* cr = static_cast<const char*>(std::memchr(from, '\r', end - from))) {
+    const bool line_end = cr + 1 != end && cr[1] == '\n';
+    to = std::copy(from, line_end ? cr : cr + 1, to);
+    from = cr + 1;
   }
-  out += '\n';
+  to = std::copy(from, end, to);
+  *to++ = '\n';
+  out.resize(static_cast<size_t>(to - out.data()));
 }
 
 const char* BoxName(CoefficientBox box) {
@@ -46,7 +51,7 @@ bool NeedsCare(char c) {
 }
 
 // ,"values":[{"re":..,"im":..,"radius":..,"isolated":true},...]
-void AppendRootValues(const std::vector<RootValue>& values, std::string& out) {
+void AppendRootValues(const RootValues& values, std::string& out) {
   out += ",\"values\":[";
   for (size_t i = 0; i < values.size(); ++i) {
     const RootValue& value = values[i];
@@ -112,13 +117,8 @@ void AppendJsonEvent(const ResultWithNumbers& result, std::string& out) {
 void AppendPlain(const CalculationEvents& events, std::string& out, std::string& err) {
   // Where the Roots box is set twice (both special routes of the quartic), only what it
   // finally holds is the answer.
-  const std::string* shown = nullptr;
-  for (const CalculationEvent& event : events) {
-    if (const auto* result = std::get_if<ResultWithNumbers>(&event)) {
-      shown = &result->text;
-      continue;
-    }
-    const PolyEffect& effect = std::get<PolyEffect>(event);
+  const std::string* shown = events.result ? &events.result->text : nullptr;
+  for (const PolyEffect& effect : events.effects) {
     switch (effect.kind) {
       case PolyEffect::Kind::Message:
         AppendWithLineFeeds(effect.text, err);
@@ -136,10 +136,15 @@ void AppendPlain(const CalculationEvents& events, std::string& out, std::string&
 
 void AppendJson(const CalculationEvents& events, std::string& out) {
   out += "{\"events\":[";
-  for (size_t i = 0; i < events.size(); ++i) {
+  for (size_t i = 0; i < events.effects.size(); ++i) {
     if (i > 0)
       out += ',';
-    std::visit([&out](const auto& event) { AppendJsonEvent(event, out); }, events[i]);
+    AppendJsonEvent(events.effects[i], out);
+  }
+  if (events.result) {
+    if (!events.effects.empty())
+      out += ',';
+    AppendJsonEvent(*events.result, out);
   }
   out += "]}\n";
 }

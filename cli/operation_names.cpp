@@ -49,8 +49,9 @@ bool IsDigits(std::string_view word) {
          std::all_of(word.begin(), word.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-// A word of digits alone is a list position; any other word is looked up among the entries
-// and the aliases.
+// A word of digits alone is a list position; any other word is looked up among the aliases,
+// which batches use most, and then the entries. No alias is the entry of another operation,
+// so the order of the lookups changes no answer.
 std::optional<int> FindInList(std::string_view word, const char* const* names,
                               const char* const* aliases, int count) {
   const std::string folded = Folded(word);
@@ -62,7 +63,11 @@ std::optional<int> FindInList(std::string_view word, const char* const* names,
     return position;
   }
   for (int i = 0; i < count; ++i) {
-    if (IsFoldedEntry(folded, names[i]) || folded == aliases[i])
+    if (folded == aliases[i])
+      return i;
+  }
+  for (int i = 0; i < count; ++i) {
+    if (IsFoldedEntry(folded, names[i]))
       return i;
   }
   return std::nullopt;

@@ -5,7 +5,6 @@
 #include "cli/number_word.h"
 #include "cli/operation_names.h"
 #include "cli/quoted_word.h"
-#include "common/field_number.h"
 #include "complex/complex_ops.h"
 #include "vector/vector_ops.h"
 
@@ -17,8 +16,9 @@ UsageError Problem(std::string text) {
 
 // Reads the number words of a calculation into `values`; `first_position` is the position
 // of numbers[0] among the calculation's words. Returns the first word's problem, if any.
-std::optional<UsageError> ReadNumbers(std::span<const std::string> numbers, size_t first_position,
-                                      NumberReading reading, std::span<double> values) {
+std::optional<UsageError> ReadNumbers(std::span<const std::string_view> numbers,
+                                      size_t first_position, NumberReading reading,
+                                      std::span<double> values) {
   for (size_t i = 0; i < numbers.size(); ++i) {
     auto value = ReadNumberWord(numbers[i], first_position + i, reading);
     if (auto* error = std::get_if<UsageError>(&value))
@@ -28,9 +28,8 @@ std::optional<UsageError> ReadNumbers(std::span<const std::string> numbers, size
   return std::nullopt;
 }
 
-// The solvers read their coefficient texts as the boxes' leading numbers, so a word reaches
-// them as it is given when that reading is its value, and an expression as its value's text.
-ParsedCalculation ParseRoots(std::span<const std::string> coefficients, NumberReading reading) {
+ParsedCalculation ParseRoots(std::span<const std::string_view> coefficients,
+                             NumberReading reading) {
   if (coefficients.size() < 3 || coefficients.size() > 5) {
     return Problem("roots takes 3, 4 or 5 coefficients, not " +
                    std::to_string(coefficients.size()));
@@ -40,11 +39,11 @@ ParsedCalculation ParseRoots(std::span<const std::string> coefficients, NumberRe
     return *error;
   RootsRequest request;
   for (size_t i = 0; i < coefficients.size(); ++i)
-    request.coefficients.push_back(TextReadingAs(coefficients[i], values[i]));
+    request.coefficients.push_back(values[i]);
   return request;
 }
 
-ParsedCalculation ParseComplex(std::span<const std::string> words, NumberReading reading) {
+ParsedCalculation ParseComplex(std::span<const std::string_view> words, NumberReading reading) {
   if (words.empty())
     return Problem("complex needs an operation");
   const std::optional<int> operation = FindComplexOperation(words[0]);
@@ -62,7 +61,7 @@ ParsedCalculation ParseComplex(std::span<const std::string> words, NumberReading
   return request;
 }
 
-ParsedCalculation ParseVector(std::span<const std::string> words, NumberReading reading) {
+ParsedCalculation ParseVector(std::span<const std::string_view> words, NumberReading reading) {
   if (words.empty())
     return Problem("vector needs a dimension, 2d or 3d");
   const std::optional<int> dimension = FindVectorDimension(words[0]);
@@ -94,10 +93,10 @@ ParsedCalculation ParseVector(std::span<const std::string> words, NumberReading 
 
 }  // namespace
 
-ParsedCalculation ParseCalculation(std::span<const std::string> words, NumberReading reading) {
+ParsedCalculation ParseCalculation(std::span<const std::string_view> words, NumberReading reading) {
   if (words.empty())
     return Problem("no calculation given");
-  const std::string& kind = words[0];
+  const std::string_view kind = words[0];
   if (kind == "roots")
     return ParseRoots(words.subspan(1), reading);
   if (kind == "complex")

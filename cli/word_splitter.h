@@ -10,13 +10,15 @@
 
 // The words of one line of standard input, as a shell would give them: separated by blanks
 // and tabs, with double quotes keeping blanks inside a word ("X / Y") and themselves dropped.
-// A quote left open is a usage error. The splitter keeps its words' room from one line to the
-// next, so that a batch of lines costs no allocation a line.
+// A quote left open is a usage error. A word without quotes is a view of the line itself; a
+// word with quotes is gathered, without them, in the splitter's own text. The splitter keeps
+// its room from one line to the next, so that a batch of lines costs no allocation a line.
 class WordSplitter {
  public:
-  // The words of `line`, valid until the next call.
-  std::variant<std::span<const std::string>, UsageError> Split(std::string_view line);
+  // The words of `line`, valid until the next call and while `line` lives.
+  std::variant<std::span<const std::string_view>, UsageError> Split(std::string_view line);
 
  private:
-  std::vector<std::string> words_;
+  std::string quoted_words_;
+  std::vector<std::string_view> words_;
 };

@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 
 #include "common/c_locale.h"
@@ -36,13 +35,4 @@ double FieldNumber(std::string_view text) {
     return 0.0;
   // Rounding to nearest is symmetric, so the negated number is the number with its sign.
   return negative ? -value : value;
-}
-
-std::string TextReadingAs(std::string_view text, double value) {
-  const double read = FieldNumber(text);
-  if (std::memcmp(&read, &value, sizeof value) == 0)
-    return std::string(text);
-  char shortest[32];
-  const std::to_chars_result written = std::to_chars(shortest, shortest + sizeof shortest, value);
-  return std::string(shortest, written.ptr);
 }

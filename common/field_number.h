@@ -1,6 +1,5 @@
 #pragma once
 
-#include <string>
 #include <string_view>
 
 // The value of an edit box, read the way the C library's atof reads text in the "C" locale:
@@ -21,7 +20,3 @@ const char* ReadUnsignedDecimal(const char* first, const char* last, double& val
 constexpr bool IsBlank(char c) {
   return c == ' ' || (c >= '\t' && c <= '\r');
 }
-
-// A text that FieldNumber reads as exactly `value` (a finite double): `text` itself when it
-// already reads so, otherwise the shortest text of `value` that reads back to it.
-std::string TextReadingAs(std::string_view text, double value);

@@ -48,11 +48,15 @@ Conversion ReadConversion(const char*& p) {
   return c;
 }
 
-// A text written by pointer into a string that grows only when a piece does not fit, since
-// the string's own appends cost more than the formatting of the numbers.
+// A text written by pointer into a string, in place of what it held, that grows only when a
+// piece does not fit, since the string's own appends cost more than the formatting of the
+// numbers.
 class TextWriter {
  public:
-  explicit TextWriter(size_t expected) { text_.resize(expected); }
+  TextWriter(std::string& text, size_t expected) : text_(text) {
+    if (text_.size() < expected)
+      text_.resize(std::max(expected, text_.capacity()));
+  }
 
   // Room for `count` more characters, at the place the next one goes.
   char* Room(size_t count) {
@@ -84,13 +88,10 @@ class TextWriter {
     used_ += width - length;
   }
 
-  std::string Finish() && {
-    text_.resize(used_);
-    return std::move(text_);
-  }
+  void Finish() { text_.resize(used_); }
 
  private:
-  std::string text_;
+  std::string& text_;
   size_t used_ = 0;
 };
 
@@ -98,6 +99,8 @@ class TextWriter {
   std::fprintf(stderr, "result text: unsupported conversion in \"%s\"\n", format);
   std::abort();
 }
+
+void WriteResultText(std::string& text, const char* format, va_list args);
 
 }  // namespace
 
@@ -118,8 +121,23 @@ std::string ResultText(const char* format, ...) {
 }
 
 std::string ResultTextV(const char* format, va_list args) {
+  std::string text;
+  WriteResultText(text, format, args);
+  return text;
+}
+
+void AssignResultText(std::string& text, const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  WriteResultText(text, format, args);
+  va_end(args);
+}
+
+namespace {
+
+void WriteResultText(std::string& text, const char* format, va_list args) {
   const int digits = result_digits;
-  TextWriter out(std::strlen(format) + 64);
+  TextWriter out(text, std::strlen(format) + 64);
   const char* p = format;
   while (const char* percent = std::strchr(p, '%')) {
     out.Append(p, static_cast<size_t>(percent - p));
@@ -169,5 +187,7 @@ std::string ResultTextV(const char* format, va_list args) {
     out.Pad(start, c);
   }
   out.Append(p, std::strlen(p));
-  return std::move(out).Finish();
+  out.Finish();
 }
+
+}  // namespace

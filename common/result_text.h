@@ -1,11 +1,9 @@
 #pragma once
 
-#include <algorithm>
-#include <array>
 #include <cstdarg>
-#include <cstddef>
-#include <initializer_list>
 #include <string>
+
+#include "common/fixed_list.h"
 
 // printf-style formatting, the same text byte for byte as the C library's in the "C" locale,
 // whatever the process locale: '.' decimals, and infinities and not-a-numbers spelled "inf",
@@ -16,6 +14,11 @@ std::string ResultText(const char* format, ...) __attribute__((format(printf, 1,
 
 // The same, with the arguments already gathered by the caller's own variadic function.
 std::string ResultTextV(const char* format, va_list args);
+
+// The same text in place of what `text` held, in its room: a batch that writes one result
+// after another into the same string allocates nothing once the string is large enough.
+void AssignResultText(std::string& text, const char* format, ...)
+    __attribute__((format(printf, 2, 3)));
 
 // The calculators write every number with five significant digits, %W.5g. While an object of
 // this class lives, the result texts of its thread use `digits` significant digits instead,
@@ -44,34 +47,8 @@ struct ShownNumber {
   bool operator==(const ShownNumber&) const = default;
 };
 
-// The numbers of one result text, held in place rather than on the heap: no result shows
-// more than six. Adding a seventh throws std::out_of_range.
-class ShownNumbers {
- public:
-  static constexpr size_t kMost = 6;
-
-  ShownNumbers() = default;
-  ShownNumbers(std::initializer_list<ShownNumber> numbers) {
-    for (const ShownNumber& number : numbers)
-      push_back(number);
-  }
-
-  void push_back(const ShownNumber& number) {
-    numbers_.at(size_) = number;
-    ++size_;
-  }
-  size_t size() const { return size_; }
-  bool empty() const { return size_ == 0; }
-  const ShownNumber& operator[](size_t i) const { return numbers_[i]; }
-  const ShownNumber* begin() const { return numbers_.data(); }
-  const ShownNumber* end() const { return numbers_.data() + size_; }
-
-  bool operator==(const ShownNumbers& other) const { return std::ranges::equal(*this, other); }
-
- private:
-  std::array<ShownNumber, kMost> numbers_{};
-  size_t size_ = 0;
-};
+// The numbers of one result text: no result shows more than six.
+using ShownNumbers = FixedList<ShownNumber, 6>;
 
 // A result text and the numbers it shows, in the order it shows them.
 struct ResultWithNumbers {

@@ -135,7 +135,7 @@ WideNumber TrueSumOfProducts(std::initializer_list<Product> terms) {
 }
 
 WideNumber SumOfSquares(std::initializer_list<double> parts) {
-  Product squares[3];
+  Product squares[3] = {};
   size_t count = 0;
   for (const double part : parts)
     squares[count++] = {part, part};

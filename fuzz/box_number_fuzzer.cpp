@@ -61,7 +61,8 @@ bool IsPlainNumber(std::string_view text) {
 }
 
 std::string Quoted(std::string_view text) {
-  return "\"" + std::string(text.substr(0, 200)) + (text.size() > 200 ? "...\"" : "\"");
+  // Built by appending: GCC 12 warns falsely (-Wrestrict) on "\"" + string at -O3.
+  return std::string("\"").append(text.substr(0, 200)).append(text.size() > 200 ? "...\"" : "\"");
 }
 
 }  // namespace
@@ -88,9 +89,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
               "a plain number reads otherwise than strtod",
               Quoted(text) + ": " + std::to_string(read.value));
   }
-  // The solvers get a text whose leading number is the value.
-  FuzzCheck(SameDouble(FieldNumber(TextReadingAs(text, read.value)), read.value),
-            "the solvers' text reads otherwise", Quoted(text));
   if (blank)
     return 0;
   const std::string inner(text);

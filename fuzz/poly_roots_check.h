@@ -1,9 +1,13 @@
 #pragma once
 
 #include <string>
+#include <string_view>
+#include <vector>
 
+#include "common/field_number.h"
 #include "fuzz/fuzz_checks.h"
 #include "poly/poly_effects.h"
+#include "poly/polynomial.h"
 
 // Every effect a polynomial solver returns is well formed: each roots text shows exactly
 // `degree` roots, every part a number, infinity or NaN at five digits; where the effect
@@ -39,4 +43,13 @@ inline void CheckPolyEffects(const PolyEffects& effects, int degree, const std::
       }
     }
   }
+}
+
+// The solver of `degree` on the coefficient texts of `input`, one a line from the highest power
+// down, each read as the original reads a box.
+inline void CheckSolverOnTexts(const std::string& input, int degree) {
+  std::vector<double> coefficients;
+  for (const std::string_view text : InputTexts(input, static_cast<size_t>(degree) + 1))
+    coefficients.push_back(FieldNumber(text));
+  CheckPolyEffects(CalculatePolynomial(coefficients), degree, input);
 }

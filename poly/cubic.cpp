@@ -7,7 +7,6 @@
 #include <cmath>
 #include <limits>
 
-#include "common/field_number.h"
 #include "poly/power_scaling.h"
 #include "poly/roots_text.h"
 #include "poly/shown_roots.h"
@@ -105,14 +104,12 @@ void OriginalCubicRoots(const double (&coefficients)[4], Complex (&roots)[3]) {
   std::copy(std::begin(solution.roots), std::end(solution.roots), roots);
 }
 
-PolyEffects CalculateCubic(std::string_view a_text, std::string_view b_text,
-                           std::string_view c_text, std::string_view d_text) {
-  PolyEffects effects;
-  const double coefficients[4] = {FieldNumber(a_text), FieldNumber(b_text), FieldNumber(c_text),
-                                  FieldNumber(d_text)};
+void CalculateCubic(double a, double b, double c, double d, PolyEffects& effects) {
+  effects.clear();
+  const double coefficients[4] = {a, b, c, d};
   if (std::fabs(coefficients[0]) <= kZeroThreshold) {
-    effects.push_back({PolyEffect::Kind::Message, kLeadingCoefficientError});
-    return effects;
+    AddEffect(effects, PolyEffect::Kind::Message).text = kLeadingCoefficientError;
+    return;
   }
 
   // Where the formulas overflow or underflow, they run again on the cubic scaled by a power
@@ -134,11 +131,10 @@ PolyEffects CalculateCubic(std::string_view a_text, std::string_view b_text,
   }
 
   Complex(&roots)[3] = solution.roots;
-  std::vector<RootValue> values = FinishRoots(coefficients, roots, original, CleanUp::Yes);
+  PolyEffect& effect = AddEffect(effects, PolyEffect::Kind::ShowRoots);
+  effect.values = FinishRoots(coefficients, roots, original, CleanUp::Yes);
   CubicWork.x1 = roots[0];
   CubicWork.x2 = roots[1];
   CubicWork.x3 = roots[2];
-  effects.push_back({PolyEffect::Kind::ShowRoots, CubicRootsText(roots), CoefficientBox::Constant,
-                     std::move(values)});
-  return effects;
+  CubicRootsText(roots, effect.text);
 }

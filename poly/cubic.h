@@ -1,13 +1,11 @@
 #pragma once
 
-#include <string_view>
-
 #include "poly/cube_roots.h"
 #include "poly/poly_effects.h"
 
-// Solves a*x^3 + b*x^2 + c*x + d = 0 from the texts of the X^3, X^2, X and constant boxes.
-PolyEffects CalculateCubic(std::string_view a, std::string_view b, std::string_view c,
-                           std::string_view d);
+// Solves a*x^3 + b*x^2 + c*x + d = 0, the numbers of the X^3, X^2, X and constant boxes; what
+// it shows replaces what `effects` held.
+void CalculateCubic(double a, double b, double c, double d, PolyEffects& effects);
 
 // The roots that the original, unmended formula gives for a*x^3 + b*x^2 + c*x + d (|a| above
 // the threshold), before clean-up; not numbers where it shows an earlier cubic's roots. The

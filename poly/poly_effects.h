@@ -1,7 +1,8 @@
 #pragma once
 
 #include <string>
-#include <vector>
+
+#include "common/fixed_list.h"
 
 // The coefficient boxes of the polynomial calculator, named by the power they hold.
 enum class CoefficientBox { X4, X3, X2, X, Constant };
@@ -18,6 +19,9 @@ struct RootValue {
   bool operator==(const RootValue&) const = default;
 };
 
+// The roots of one polynomial, of degree 4 at most.
+using RootValues = FixedList<RootValue, 4>;
+
 // One thing a solver does to its dialog. A solver returns these in the order they happen,
 // and the dialog carries them out in that order.
 struct PolyEffect {
@@ -29,9 +33,22 @@ struct PolyEffect {
   Kind kind;
   std::string text;
   CoefficientBox box = CoefficientBox::Constant;  // only for WriteBack
-  std::vector<RootValue> values = {};             // only for ShowRoots: the roots shown
+  RootValues values = {};                         // only for ShowRoots: the roots shown
 
   bool operator==(const PolyEffect&) const = default;
 };
 
-using PolyEffects = std::vector<PolyEffect>;
+// No solver has more than four effects: the quartic's two roots updates, each after a message.
+using PolyEffects = FixedList<PolyEffect, 4>;
+
+// Adds an effect of `kind` to `effects`, with an empty text and no roots, in the room of the
+// effect that stood there before.
+inline PolyEffect& AddEffect(PolyEffects& effects, PolyEffect::Kind kind,
+                             CoefficientBox box = CoefficientBox::Constant) {
+  PolyEffect& effect = effects.Next();
+  effect.kind = kind;
+  effect.text.clear();
+  effect.box = box;
+  effect.values.clear();
+  return effect;
+}

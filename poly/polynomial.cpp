@@ -4,10 +4,17 @@
 #include "poly/quadratic.h"
 #include "poly/quartic.h"
 
-PolyEffects CalculatePolynomial(std::span<const std::string> c) {
+void CalculatePolynomial(std::span<const double> c, PolyEffects& effects) {
   if (c.size() == 3)
-    return CalculateQuadratic(c[0], c[1], c[2]);
-  if (c.size() == 4)
-    return CalculateCubic(c[0], c[1], c[2], c[3]);
-  return CalculateQuartic(c[0], c[1], c[2], c[3], c[4]);
+    CalculateQuadratic(c[0], c[1], c[2], effects);
+  else if (c.size() == 4)
+    CalculateCubic(c[0], c[1], c[2], c[3], effects);
+  else
+    CalculateQuartic(c[0], c[1], c[2], c[3], c[4], effects);
+}
+
+PolyEffects CalculatePolynomial(std::span<const double> coefficients) {
+  PolyEffects effects;
+  CalculatePolynomial(coefficients, effects);
+  return effects;
 }

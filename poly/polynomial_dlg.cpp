@@ -2,10 +2,7 @@
 
 #include <optional>
 #include <span>
-#include <string>
-#include <vector>
 
-#include "common/field_number.h"
 #include "poly/polynomial.h"
 #include "res/resource_ids.h"
 #include "res/static_init_order.h"
@@ -108,16 +105,16 @@ void CPolynomialDlg::OnOK() {
   // position 0 has three, and each degree above it one more.
   CEdit* const boxes[] = {&x4Box_, &x3Box_, &x2Box_, &xBox_, &constantBox_};
   const size_t boxCount = static_cast<size_t>(selectedDegree) + 3;
-  std::vector<std::string> coefficients;
-  for (CEdit* box : std::span(boxes).last(boxCount)) {
+  const std::span<CEdit* const> degreeBoxes = std::span(boxes).last(boxCount);
+  double coefficients[5];
+  for (size_t i = 0; i < boxCount; ++i) {
     // A box that is refused ends the calculation, and the Roots box stays as it was.
-    const std::optional<double> value = ReadBoxValue(*box, scratch);
+    const std::optional<double> value = ReadBoxValue(*degreeBoxes[i], scratch);
     if (!value)
       return;
-    // The solvers read the leading number of a text, so arithmetic goes to them as its value.
-    coefficients.push_back(TextReadingAs(scratch.str(), *value));
+    coefficients[i] = *value;
   }
-  ApplyEffects(CalculatePolynomial(coefficients));
+  ApplyEffects(CalculatePolynomial(std::span(coefficients, boxCount)));
 }
 
 void CPolynomialDlg::ApplyEffects(const PolyEffects& effects) {

@@ -6,9 +6,8 @@
 #include <cfloat>
 #include <cmath>
 
-#include "common/field_number.h"
-#include "common/result_text.h"
 #include "common/double_double.h"
+#include "common/result_text.h"
 #include "poly/shown_roots.h"
 
 namespace {
@@ -78,13 +77,8 @@ bool OutOfRange(double a, double b, double c, const QuadraticRoots<double>& root
 
 }  // namespace
 
-PolyEffects CalculateQuadratic(std::string_view a_text, std::string_view b_text,
-                               std::string_view c_text) {
-  const double a = FieldNumber(a_text);
-  const double b = FieldNumber(b_text);
-  const double c = FieldNumber(c_text);
-
-  PolyEffects effects;
+void CalculateQuadratic(double a, double b, double c, PolyEffects& effects) {
+  effects.clear();
   // Only an exact zero is rejected: the quadratic has no tolerance.
   if (std::fabs(a) > 0) {
     QuadraticRoots<double> roots = SolveQuadratic(a, b, c);
@@ -96,31 +90,30 @@ PolyEffects CalculateQuadratic(std::string_view a_text, std::string_view b_text,
       const QuadraticRoots<long double> wide = SolveQuadratic<long double>(a, b, c);
       roots = {wide.complex, static_cast<double>(wide.x1), static_cast<double>(wide.x2)};
     }
-    std::string text;
+    PolyEffect& effect = AddEffect(effects, PolyEffect::Kind::ShowRoots);
     Complex shown[2];
     if (roots.complex) {
-      text = ResultText(
+      AssignResultText(
+          effect.text,
           " Two Complex Roots: \r\n\r\n x1 = %12.5g + j (%12.5g) \r\n\r\n x2 = %12.5g -  j "
           "(%12.5g) ",
           roots.x1, roots.x2, roots.x1, roots.x2);
       shown[0] = {roots.x1, roots.x2};
       shown[1] = {roots.x1, -roots.x2};
     } else {
-      text =
-          ResultText(" Two Real Roots: \r\n\r\n x1 = %12.5g \r\n x2 = %12.5g", roots.x1, roots.x2);
+      AssignResultText(effect.text, " Two Real Roots: \r\n\r\n x1 = %12.5g \r\n x2 = %12.5g",
+                       roots.x1, roots.x2);
       shown[0] = {roots.x1, 0.0};
       shown[1] = {roots.x2, 0.0};
     }
-    effects.push_back({PolyEffect::Kind::ShowRoots, text, CoefficientBox::Constant,
-                       ProvenRoots(coefficients, shown)});
+    effect.values = ProvenRoots(coefficients, shown);
   } else {
-    effects.push_back({PolyEffect::Kind::Message, "\n Input Error \n"});
+    AddEffect(effects, PolyEffect::Kind::Message).text = "\n Input Error \n";
   }
 
   // A coefficient read as zero is written back as "0.", negative zero included.
   if (b == 0)
-    effects.push_back({PolyEffect::Kind::WriteBack, "0.", CoefficientBox::X});
+    AddEffect(effects, PolyEffect::Kind::WriteBack, CoefficientBox::X).text = "0.";
   if (c == 0)
-    effects.push_back({PolyEffect::Kind::WriteBack, "0.", CoefficientBox::Constant});
-  return effects;
+    AddEffect(effects, PolyEffect::Kind::WriteBack, CoefficientBox::Constant).text = "0.";
 }

@@ -11,7 +11,6 @@
 #include <limits>
 #include <span>
 
-#include "common/field_number.h"
 #include "poly/complex_arithmetic.h"
 #include "poly/cube_roots.h"
 #include "poly/power_scaling.h"
@@ -173,13 +172,13 @@ bool AllFinite(const Routes& routes) {
   return true;
 }
 
-// The roots update of one set of roots, refined and placed at the original's positions.
-PolyEffect RootsUpdate(std::span<const double> coefficients, Complex (&roots)[4],
-                       std::span<const Complex> original, CleanUp clean_up,
-                       LeadingBlank leading_blank) {
-  std::vector<RootValue> values = FinishRoots(coefficients, roots, original, clean_up);
-  return {PolyEffect::Kind::ShowRoots, QuarticRootsText(roots, leading_blank),
-          CoefficientBox::Constant, std::move(values)};
+// Adds the roots update of one set of roots, refined and placed at the original's positions.
+void AddRootsUpdate(PolyEffects& effects, std::span<const double> coefficients, Complex (&roots)[4],
+                    std::span<const Complex> original, CleanUp clean_up,
+                    LeadingBlank leading_blank) {
+  PolyEffect& update = AddEffect(effects, PolyEffect::Kind::ShowRoots);
+  update.values = FinishRoots(coefficients, roots, original, clean_up);
+  QuarticRootsText(roots, leading_blank, update.text);
 }
 
 }  // namespace
@@ -191,13 +190,9 @@ int OriginalQuarticRoots(const double (&coefficients)[5], Complex (&roots)[2][4]
   return routes.count;
 }
 
-PolyEffects CalculateQuartic(std::string_view a4_text, std::string_view a3_text,
-                             std::string_view a2_text, std::string_view a1_text,
-                             std::string_view a0_text) {
-  const double coefficients[5] = {FieldNumber(a4_text), FieldNumber(a3_text), FieldNumber(a2_text),
-                                  FieldNumber(a1_text), FieldNumber(a0_text)};
-  const auto [a4, a3, a2, a1, a0] = coefficients;
-  PolyEffects effects;
+void CalculateQuartic(double a4, double a3, double a2, double a1, double a0, PolyEffects& effects) {
+  const double coefficients[5] = {a4, a3, a2, a1, a0};
+  effects.clear();
 
   // The two degenerate forms come before the leading coefficient is tested, and are shown
   // without clean-up; refinement only changes what the formula got wrong.
@@ -206,8 +201,8 @@ PolyEffects CalculateQuartic(std::string_view a4_text, std::string_view a3_text,
   if (leading_not_small && middle_small && IsSmall(a0)) {
     Complex roots[4] = {};
     const Complex zeros[4] = {};
-    effects.push_back(RootsUpdate(coefficients, roots, zeros, CleanUp::No, LeadingBlank::Yes));
-    return effects;
+    AddRootsUpdate(effects, coefficients, roots, zeros, CleanUp::No, LeadingBlank::Yes);
+    return;
   }
   if (leading_not_small && middle_small && std::fabs(a0) >= kZeroThreshold) {
     // x^4 = w: its principal fourth root, turned by a quarter three times. Where w or w^2
@@ -228,12 +223,12 @@ PolyEffects CalculateQuartic(std::string_view a4_text, std::string_view a3_text,
     for (int k = 1; k < 4; ++k)
       roots[k] = Product(roots[k - 1], {0.0, 1.0});
     const Complex original[4] = {roots[0], roots[1], roots[2], roots[3]};
-    effects.push_back(RootsUpdate(coefficients, roots, original, CleanUp::No, LeadingBlank::Yes));
-    return effects;
+    AddRootsUpdate(effects, coefficients, roots, original, CleanUp::No, LeadingBlank::Yes);
+    return;
   }
   if (!(std::fabs(a4) > kZeroThreshold)) {
-    effects.push_back({PolyEffect::Kind::Message, kLeadingCoefficientError});
-    return effects;
+    AddEffect(effects, PolyEffect::Kind::Message).text = kLeadingCoefficientError;
+    return;
   }
 
   // Where the formulas overflow or underflow, they run again on the quartic scaled by a power
@@ -270,12 +265,10 @@ PolyEffects CalculateQuartic(std::string_view a4_text, std::string_view a3_text,
       effects.push_back(effects.back());
       continue;
     }
-    PolyEffect update = RootsUpdate(coefficients, route.roots, original.route[k].roots,
-                                    CleanUp::Yes, LeadingBlank::No);
     // The message says that the roots could not be found, so it stands only where they were not.
     if (route.division_failed && !AllFinite(std::span<const double>(coefficients)))
-      effects.push_back({PolyEffect::Kind::Message, "Complex division error."});
-    effects.push_back(std::move(update));
+      AddEffect(effects, PolyEffect::Kind::Message).text = "Complex division error.";
+    AddRootsUpdate(effects, coefficients, route.roots, original.route[k].roots, CleanUp::Yes,
+                   LeadingBlank::No);
   }
-  return effects;
 }

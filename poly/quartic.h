@@ -1,15 +1,12 @@
 #pragma once
 
-#include <string_view>
-
 #include "common/complex_value.h"
 
 #include "poly/poly_effects.h"
 
-// Solves A4*x^4 + A3*x^3 + A2*x^2 + A1*x + A0 = 0 from the texts of the five coefficient
-// boxes, from the X^4 box to the constant box.
-PolyEffects CalculateQuartic(std::string_view a4, std::string_view a3, std::string_view a2,
-                             std::string_view a1, std::string_view a0);
+// Solves A4*x^4 + A3*x^3 + A2*x^2 + A1*x + A0 = 0, the numbers of the five coefficient boxes
+// from the X^4 box to the constant box; what it shows replaces what `effects` held.
+void CalculateQuartic(double a4, double a3, double a2, double a1, double a0, PolyEffects& effects);
 
 // The roots that the original, unmended formula gives for a quartic that takes its general
 // routes (the leading coefficient above the threshold, not a degenerate form), one set for

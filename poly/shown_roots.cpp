@@ -42,11 +42,9 @@ void ProveUnscaled(std::span<const double> coefficients, std::span<RootValue> va
 
 // The discs are proven on the scaled polynomial, whose roots are those of the polynomial as
 // stored divided by a power of two.
-std::vector<RootValue> Proven(std::span<const double> coefficients, const ScaledPolynomial& scaled,
-                              std::span<const Complex> roots,
-                              std::span<const KnownEvaluation> known = {}) {
-  std::vector<RootValue> values;
-  values.reserve(roots.size());
+RootValues Proven(std::span<const double> coefficients, const ScaledPolynomial& scaled,
+                  std::span<const Complex> roots, std::span<const KnownEvaluation> known = {}) {
+  RootValues values;
   for (const Complex& root : roots)
     values.push_back({root.re, root.im, HUGE_VAL, false});
   if (!AllFinite(coefficients))
@@ -108,8 +106,7 @@ int ShowMultipleRoots(std::span<const double> coefficients, std::span<Complex> r
 
 }  // namespace
 
-std::vector<RootValue> ProvenRoots(std::span<const double> coefficients,
-                                   std::span<const Complex> roots) {
+RootValues ProvenRoots(std::span<const double> coefficients, std::span<const Complex> roots) {
   return Proven(coefficients, ScaleToRange(FromHighestFirst(coefficients)), roots);
 }
 
@@ -119,8 +116,8 @@ bool AllFinite(std::span<const Complex> roots) {
   });
 }
 
-std::vector<RootValue> FinishRoots(std::span<const double> coefficients, std::span<Complex> roots,
-                                   std::span<const Complex> original, CleanUp clean_up) {
+RootValues FinishRoots(std::span<const double> coefficients, std::span<Complex> roots,
+                       std::span<const Complex> original, CleanUp clean_up) {
   const ScaledPolynomial scaled = ScaleToRange(FromHighestFirst(coefficients));
   Complex computed[4];
   std::copy(roots.begin(), roots.end(), computed);
@@ -135,8 +132,7 @@ std::vector<RootValue> FinishRoots(std::span<const double> coefficients, std::sp
       CleanUpRoots(roots.subspan(k, 1));
   PlaceAtOriginalPositions(roots, original);
   // The refinement's last evaluations at the roots it left serve their discs.
-  std::vector<RootValue> values =
-      Proven(coefficients, scaled, roots, std::span(evaluations, evaluated));
+  RootValues values = Proven(coefficients, scaled, roots, std::span(evaluations, evaluated));
   // Discs that overlap may stand for a multiple root, which only exact arithmetic tells apart
   // from a close cluster; the discs of roots that are all isolated rule it out.
   const bool all_isolated =

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <span>
-#include <vector>
 
 #include "common/complex_value.h"
 #include "poly/poly_effects.h"
@@ -14,12 +13,11 @@ enum class CleanUp { No, Yes };
 // (highest power first) into the roots shown, in place: refined on the polynomial as stored,
 // cleaned up if asked, and each placed where the original formula put its nearest root
 // (`original`). Returns the roots shown with a proven inclusion disc each.
-std::vector<RootValue> FinishRoots(std::span<const double> coefficients, std::span<Complex> roots,
-                                   std::span<const Complex> original, CleanUp clean_up);
+RootValues FinishRoots(std::span<const double> coefficients, std::span<Complex> roots,
+                       std::span<const Complex> original, CleanUp clean_up);
 
 // The roots shown with a proven inclusion disc each, for roots computed in closed form.
-std::vector<RootValue> ProvenRoots(std::span<const double> coefficients,
-                                   std::span<const Complex> roots);
+RootValues ProvenRoots(std::span<const double> coefficients, std::span<const Complex> roots);
 
 // Whether every part of every root, or every coefficient, is finite.
 bool AllFinite(std::span<const Complex> roots);

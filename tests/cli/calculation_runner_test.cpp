@@ -63,8 +63,9 @@ TEST(RunCalculation, GivesEveryComplexResultWithTheNumbersItsTextShows) {
     for (int operation = 0; operation < 11; ++operation) {
       const CalculationEvents events =
           EventsOf(ComplexRequest{static_cast<ComplexOperation>(operation), parts});
-      ASSERT_EQ(events.size(), 1u);
-      const auto& result = std::get<ResultWithNumbers>(events[0]);
+      ASSERT_TRUE(events.effects.empty());
+      ASSERT_TRUE(events.result.has_value());
+      const ResultWithNumbers& result = *events.result;
       EXPECT_EQ(Names(result), kComplexNames[operation]) << operation;
       ExpectTextShowsNumbers(result, "%11.5g");
     }
@@ -96,8 +97,9 @@ TEST(RunCalculation, GivesEveryVectorResultWithTheNumbersItsTextShows) {
                                                  ? std::array<double, 6>{1, 2, 3, 4, 5, 6}
                                                  : std::array<double, 6>{3, 4, 0, 4, -3, 0};
     const CalculationEvents events = EventsOf(VectorRequest{c.dimension, c.operation, components});
-    ASSERT_EQ(events.size(), 1u);
-    const auto& result = std::get<ResultWithNumbers>(events[0]);
+    ASSERT_TRUE(events.effects.empty());
+    ASSERT_TRUE(events.result.has_value());
+    const ResultWithNumbers& result = *events.result;
     EXPECT_EQ(Names(result), c.names) << result.text;
     ExpectTextShowsNumbers(result, "%12.5g");
   }
@@ -110,13 +112,13 @@ TEST(RunCalculation, GivesTheNumbersAtFullPrecision) {
     return std::fabs(static_cast<long double>(value) - exact) <=
            std::fabs(std::nextafter(value, 0.0) - value);
   };
-  const auto quotient = std::get<ResultWithNumbers>(
-      EventsOf(ComplexRequest{ComplexOperation::Quotient, {1, 2, 3, -4, 0, 0}}).at(0));
+  const ResultWithNumbers quotient =
+      *EventsOf(ComplexRequest{ComplexOperation::Quotient, {1, 2, 3, -4, 0, 0}}).result;
   EXPECT_EQ(quotient.numbers[0].value, -0.2);
   EXPECT_EQ(quotient.numbers[1].value, 0.4);
   EXPECT_TRUE(within_an_ulp(quotient.numbers[2].value, std::sqrt(0.2L)));
-  const auto cosines = std::get<ResultWithNumbers>(
-      EventsOf(VectorRequest{1, VectorOperation::DirectionCosines, {1, 2, 3, 4, 5, 6}}).at(0));
+  const ResultWithNumbers cosines =
+      *EventsOf(VectorRequest{1, VectorOperation::DirectionCosines, {1, 2, 3, 4, 5, 6}}).result;
   for (int i = 0; i < 3; ++i) {
     EXPECT_TRUE(within_an_ulp(cosines.numbers[i].value, (i + 1) / std::sqrt(14.0L))) << i;
     EXPECT_TRUE(within_an_ulp(cosines.numbers[3 + i].value, (i + 4) / std::sqrt(77.0L))) << i;
@@ -126,12 +128,18 @@ TEST(RunCalculation, GivesTheNumbersAtFullPrecision) {
 // One list of events for a batch: each calculation leaves in it only what it shows itself,
 // whatever the calculation before it showed.
 TEST(RunCalculation, ReplacesWhatTheEventsHeldBefore) {
-  const std::vector<std::string> cubic = {"1", "-6", "11", "-6"};
-  const std::vector<std::string> no_quadratic = {"0", "0", "0"};
+  const RootsRequest cubic{{1, -6, 11, -6}};
+  const RootsRequest no_quadratic{{0, 0, 0}};
+  // Two special routes: the quartic's most effects, with a longer text than the others.
+  const RootsRequest both_routes{{1, -4, 6, -4, 1}};
   const CalculationRequest requests[] = {
-      RootsRequest{cubic},        ComplexRequest{ComplexOperation::Sum, {1, 2, 3, 4, 0, 0}},
-      RootsRequest{no_quadratic}, VectorRequest{1, VectorOperation::DotProduct, {1, 2, 3, 4, 5, 6}},
-      RootsRequest{cubic},
+      both_routes,
+      cubic,
+      ComplexRequest{ComplexOperation::Sum, {1, 2, 3, 4, 0, 0}},
+      no_quadratic,
+      VectorRequest{1, VectorOperation::DotProduct, {1, 2, 3, 4, 5, 6}},
+      cubic,
+      both_routes,
   };
   CalculationEvents events;
   for (const CalculationRequest& request : requests) {

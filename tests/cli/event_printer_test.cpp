@@ -18,31 +18,36 @@ struct PrintCase {
 };
 
 const PrintCase kPrints[] = {
-    {{PolyEffect{Kind::ShowRoots,
-                 " Two Real Roots: \r\n\r\n x1 =            2 \r\n x2 =            1"}},
+    {{{PolyEffect{Kind::ShowRoots,
+                  " Two Real Roots: \r\n\r\n x1 =            2 \r\n x2 =            1"}}},
      " Two Real Roots: \n\n x1 =            2 \n x2 =            1\n",
      "",
      "{\"events\":[{\"roots\":\" Two Real Roots: \\r\\n\\r\\n x1 =            2 \\r\\n x2 =   "
      "         1\"}]}\n"},
-    {{PolyEffect{Kind::Message, "\n Input Error \n"},
-      PolyEffect{Kind::WriteBack, "0.", CoefficientBox::X},
-      PolyEffect{Kind::WriteBack, "0.", CoefficientBox::Constant}},
+    {{{PolyEffect{Kind::Message, "\n Input Error \n"},
+       PolyEffect{Kind::WriteBack, "0.", CoefficientBox::X},
+       PolyEffect{Kind::WriteBack, "0.", CoefficientBox::Constant}}},
      "",
      "\n Input Error \n\n",
      "{\"events\":[{\"message\":\"\\n Input Error \\n\"},{\"set\":{\"box\":\"X\",\"text\":\"0.\"}},"
      "{\"set\":{\"box\":\"constant\",\"text\":\"0.\"}}]}\n"},
-    {{PolyEffect{Kind::Message, "Complex division error."},
-      PolyEffect{Kind::Message, "Complex division error."},
-      PolyEffect{Kind::ShowRoots, "Complex Roots \r\n\r\n X1 =           0 + j (           0) "}},
+    {{{PolyEffect{Kind::Message, "Complex division error."},
+       PolyEffect{Kind::Message, "Complex division error."},
+       PolyEffect{Kind::ShowRoots, "Complex Roots \r\n\r\n X1 =           0 + j (           0) "}}},
      "Complex Roots \n\n X1 =           0 + j (           0) \n",
      "Complex division error.\nComplex division error.\n",
      "{\"events\":[{\"message\":\"Complex division error.\"},{\"message\":\"Complex division "
      "error.\"},{\"roots\":\"Complex Roots \\r\\n\\r\\n X1 =           0 + j (           0) "
      "\"}]}\n"},
-    {{ResultWithNumbers{"\n Angle between X and Y \t=            0 radians ", {}}},
+    {{{}, ResultWithNumbers{"\n Angle between X and Y \t=            0 radians ", {}}},
      "\n Angle between X and Y \t=            0 radians \n",
      "",
      "{\"events\":[{\"result\":\"\\n Angle between X and Y \\t=            0 radians \"}]}\n"},
+    // Only "\r\n" becomes "\n": a "\r" on its own stays, also at the end of the text.
+    {{{}, ResultWithNumbers{"a\r\r\nb\rc\n\r", {}}},
+     "a\r\nb\rc\n\r\n",
+     "",
+     "{\"events\":[{\"result\":\"a\\r\\r\\nb\\rc\\n\\r\"}]}\n"},
 };
 
 TEST(AppendPlain, PutsResultsOnOutAndMessagesOnErrWithLineFeeds) {
@@ -109,11 +114,11 @@ TEST(AppendJsonNumber, WritesTheShortestTextThatReadsBackAndNamesNonFiniteNumber
 }
 
 TEST(AppendJson, GivesTheRootsAndResultsNumbersBesideTheirTexts) {
-  const CalculationEvents roots = {
-      PolyEffect{Kind::ShowRoots,
-                 "Complex Roots ",
-                 CoefficientBox::Constant,
-                 {{1, 0, 2.220446049250313e-16, true}, {-0.5, 0.8660254037844386, 1e-300, false}}}};
+  const CalculationEvents roots = {{PolyEffect{
+      Kind::ShowRoots,
+      "Complex Roots ",
+      CoefficientBox::Constant,
+      {{1, 0, 2.220446049250313e-16, true}, {-0.5, 0.8660254037844386, 1e-300, false}}}}};
   std::string out;
   AppendJson(roots, out);
   EXPECT_EQ(out,
@@ -121,7 +126,7 @@ TEST(AppendJson, GivesTheRootsAndResultsNumbersBesideTheirTexts) {
             "{\"re\":1,\"im\":0,\"radius\":2.220446049250313e-16,\"isolated\":true},"
             "{\"re\":-0.5,\"im\":0.8660254037844386,\"radius\":1e-300,\"isolated\":false}]}]}\n");
   const CalculationEvents result = {
-      ResultWithNumbers{" 1/X = ", {{"re", 0.12}, {"im", -0.16}, {"magnitude", 0.2}}}};
+      {}, ResultWithNumbers{" 1/X = ", {{"re", 0.12}, {"im", -0.16}, {"magnitude", 0.2}}}};
   out.clear();
   AppendJson(result, out);
   EXPECT_EQ(out,
@@ -130,10 +135,10 @@ TEST(AppendJson, GivesTheRootsAndResultsNumbersBesideTheirTexts) {
 }
 
 TEST(AppendPlain, PrintsWhatTheRootsBoxFinallyHoldsWithEveryMessageInOrder) {
-  const CalculationEvents events = {PolyEffect{Kind::ShowRoots, "first\r\nroots"},
-                                    PolyEffect{Kind::Message, "Complex division error."},
-                                    PolyEffect{Kind::ShowRoots, "second\r\nroots"},
-                                    PolyEffect{Kind::Message, "Error"}};
+  const CalculationEvents events = {{PolyEffect{Kind::ShowRoots, "first\r\nroots"},
+                                     PolyEffect{Kind::Message, "Complex division error."},
+                                     PolyEffect{Kind::ShowRoots, "second\r\nroots"},
+                                     PolyEffect{Kind::Message, "Error"}}};
   std::string out, err;
   AppendPlain(events, out, err);
   EXPECT_EQ(out, "second\nroots\n");

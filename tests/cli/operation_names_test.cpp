@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "complex/complex_ops.h"
+#include "vector/vector_ops.h"
+
 namespace {
 
 struct NameCase {
@@ -46,6 +49,18 @@ TEST(FindComplexOperation, MatchesPositionsEntriesAndAliases) {
 TEST(FindVectorOperation, MatchesPositionsEntriesAndAliases) {
   for (const auto& c : kVectorNames)
     EXPECT_EQ(FindVectorOperation(c.word), c.position) << '"' << c.word << '"';
+}
+
+// The aliases are looked up before the entries: no alias may be another operation's entry.
+TEST(FindOperations, FindEveryEntryAndAliasAtItsOwnPosition) {
+  for (int i = 0; i < kComplexOperationCount; ++i) {
+    EXPECT_EQ(FindComplexOperation(kComplexOperationNames[i]), i) << kComplexOperationNames[i];
+    EXPECT_EQ(FindComplexOperation(kComplexAliases[i]), i) << kComplexAliases[i];
+  }
+  for (int i = 0; i < kVectorOperationCount; ++i) {
+    EXPECT_EQ(FindVectorOperation(kVectorOperationNames[i]), i) << kVectorOperationNames[i];
+    EXPECT_EQ(FindVectorOperation(kVectorAliases[i]), i) << kVectorAliases[i];
+  }
 }
 
 TEST(FindVectorDimension, TakesTwoDAndThreeDInAnyCase) {

@@ -2,17 +2,28 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <cstring>
 #include <numbers>
-#include <sstream>
+#include <string>
+#include <string_view>
+#include <vector>
 
 namespace {
 
-std::vector<std::string> Words(const std::string& line) {
-  std::istringstream in(line);
-  std::vector<std::string> words;
-  for (std::string word; in >> word;)
-    words.push_back(word);
+// The words of `line`, a text that outlives them, split at blanks.
+std::vector<std::string_view> Words(std::string_view line) {
+  std::vector<std::string_view> words;
+  while (!line.empty()) {
+    const size_t start = line.find_first_not_of(' ');
+    if (start == std::string_view::npos)
+      break;
+    const size_t end = std::min(line.find(' ', start), line.size());
+    words.push_back(line.substr(start, end - start));
+    line.remove_prefix(end);
+  }
   return words;
 }
 
@@ -22,9 +33,9 @@ struct RequestCase {
 };
 
 const RequestCase kRequests[] = {
-    {"roots 1 -3 2", RootsRequest{{"1", "-3", "2"}}},
-    {"roots 1 0 0 -1", RootsRequest{{"1", "0", "0", "-1"}}},
-    {"roots 1 x 1.5e2abc 0 4", RootsRequest{{"1", "x", "1.5e2abc", "0", "4"}}},  // read later
+    {"roots 1 -3 2", RootsRequest{{1, -3, 2}}},
+    {"roots 1 0 0 -1", RootsRequest{{1, 0, 0, -1}}},
+    {"roots 1 x 1.5e2abc 0 4", RootsRequest{{1, 0, 150, 0, 4}}},
     {"complex inv 3 4", ComplexRequest{ComplexOperation::Reciprocal, {3, 4, 0, 0, 0, 0}}},
     {"complex 9 1 2 3 -4", ComplexRequest{ComplexOperation::Quotient, {1, 2, 3, -4, 0, 0}}},
     {"complex zxy 1 2 3 -4 5 6",
@@ -48,7 +59,7 @@ TEST(ParseCalculation, ReadsEachKindOfCalculation) {
 }
 
 TEST(ParseCalculation, TakesAnOperationWithBlanksAsOneWord) {
-  const std::vector<std::string> words = {"complex", "natural log (X)", "-1", "0"};
+  const std::vector<std::string_view> words = {"complex", "natural log (X)", "-1", "0"};
   EXPECT_EQ(ParseCalculation(words, NumberReading::Lenient),
             ParsedCalculation(ComplexRequest{ComplexOperation::NaturalLog, {-1, 0, 0, 0, 0, 0}}));
 }
@@ -108,11 +119,9 @@ TEST(ParseCalculation, RefusesAWordThatIsNotWhollyANumber) {
   }
 }
 
-// The solvers read coefficient texts by their leading number, so an expression reaches
-// them as its value, and a plain number as it was given.
 TEST(ParseCalculation, StrictReadingGivesTheSolversTheValuesOfExpressions) {
   EXPECT_EQ(ParseCalculation(Words("roots 1 -1/3 2^-1 .50"), NumberReading::Strict),
-            ParsedCalculation(RootsRequest{{"1", "-0.3333333333333333", "0.5", ".50"}}));
+            ParsedCalculation(RootsRequest{{1, -1.0 / 3, 0.5, 0.5}}));
   EXPECT_EQ(ParseCalculation(Words("complex mag sqrt(2) 2*pi"), NumberReading::Strict),
             ParsedCalculation(ComplexRequest{ComplexOperation::Magnitude,
                                              {std::sqrt(2.0), 2 * std::numbers::pi, 0, 0, 0, 0}}));
@@ -127,6 +136,39 @@ TEST(ParseCalculation, StrictReadingGivesTheSameRequestsForNumbers) {
     EXPECT_EQ(ParseCalculation(Words(line), NumberReading::Strict),
               ParseCalculation(Words(line), NumberReading::Lenient))
         << line;
+  }
+}
+
+// A plain number reaches the solvers as the double that the original's reading of a box gives,
+// bit for bit, in either reading: its sign of zero, its last digit beyond seventeen, a number
+// that rounds to a subnormal or to zero.
+TEST(ParseCalculation, GivesTheSolversTheDoublesThatTheOriginalReadsBitForBit) {
+  const char* const numbers[] = {
+      "-0",
+      "+0.0",
+      "1e-400",
+      "-1e-400",
+      "4.9406564584124654e-324",
+      "2.5e-3",
+      ".5",
+      "7.",
+      "-1.0000000000000000000000001",
+      "0.1",
+      "1e308",
+      "123456789012345678901234567890",
+      "2.2250738585072011e-308",
+  };
+  for (const NumberReading reading : {NumberReading::Strict, NumberReading::Lenient}) {
+    for (const char* number : numbers) {
+      const std::string line = std::string("roots ") + number + " 1 1";
+      const ParsedCalculation parsed = ParseCalculation(Words(line), reading);
+      ASSERT_TRUE(std::holds_alternative<CalculationRequest>(parsed)) << number;
+      const double read =
+          std::get<RootsRequest>(std::get<CalculationRequest>(parsed)).coefficients[0];
+      // The original's atof, in the "C" locale that the tests run in.
+      const double original = std::strtod(number, nullptr);
+      EXPECT_EQ(std::memcmp(&read, &original, sizeof read), 0) << number << " read as " << read;
+    }
   }
 }
 

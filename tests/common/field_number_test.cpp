@@ -4,9 +4,7 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <cstring>
 #include <limits>
-#include <string>
 
 #include "tests/common/locale_guard.h"
 
@@ -74,37 +72,6 @@ TEST(FieldNumber, ReadsPointDecimalsUnderACommaDecimalLocale) {
   EXPECT_EQ(FieldNumber("2.5"), 2.5);
   EXPECT_EQ(FieldNumber("1,5"), 1.0);
   EXPECT_EQ(FieldNumber("-1.25e2"), -125.0);
-}
-
-}  // namespace
-
-namespace {
-
-struct SolverTextCase {
-  const char* text;
-  double value;
-  const char* solverText;
-};
-
-TEST(TextReadingAs, KeepsATextThatReadsAsTheValueAndOtherwiseWritesTheValue) {
-  const SolverTextCase cases[] = {
-      {" 2.50 ", 2.5, " 2.50 "},
-      {"-0", -0.0, "-0"},
-      {"", 0.0, ""},
-      {"1/3", 1.0 / 3.0, "0.3333333333333333"},
-      {"0*-1", -0.0, "-0"},
-      {"- 5", -5.0, "-5"},
-      {"2^-1074", std::numeric_limits<double>::denorm_min(), "5e-324"},
-      // Its leading number alone is the value, which is all that the solvers read of it.
-      {"1.7976931348623157e308*1", std::numeric_limits<double>::max(), "1.7976931348623157e308*1"},
-      {"2^1023*(2-2^-52)", std::numeric_limits<double>::max(), "1.7976931348623157e+308"},
-  };
-  for (const auto& c : cases) {
-    const std::string written = TextReadingAs(c.text, c.value);
-    EXPECT_EQ(written, c.solverText) << c.text;
-    const double read = FieldNumber(written);
-    EXPECT_EQ(std::memcmp(&read, &c.value, sizeof read), 0) << c.text << " -> " << written;
-  }
 }
 
 }  // namespace

@@ -44,7 +44,7 @@ bool ClosedUnderConjugation(std::vector<std::complex<double>> roots) {
     coefficients.push_back(std::strtod(box.c_str(), nullptr));
   const CertifiedRoots roots(coefficients);
   const std::vector<ReferenceRoot> truth = roots.Reference();
-  const PolyEffects effects = CalculatePolynomial(boxes);
+  const PolyEffects effects = CalculatePolynomial(coefficients);
   int shown = 0;
   for (const PolyEffect& effect : effects) {
     if (effect.kind == PolyEffect::Kind::Message)

@@ -9,7 +9,7 @@ namespace {
 const char kLeadingError[] = "\n Error: the X^3 coefficient must be non-zero. \n";
 
 TEST(CalculateCubic, WritesItsTextLetterForLetter) {
-  EXPECT_EQ(WithoutValues(CalculateCubic("1", "0", "0", "-1")),
+  EXPECT_EQ(WithoutValues(Solved("1 0 0 -1")),
             PolyEffects{Shown("Complex Roots \r\n\r\n X1 =           1 + j (           0) \r\n\r\n "
                               "X2 =        -0.5 + j (     0.86603) \r\n\r\n X3 =        -0.5 + j ( "
                               "   -0.86603) ")});

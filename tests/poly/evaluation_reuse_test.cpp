@@ -150,7 +150,7 @@ TEST(EvaluationReuse, TheDiscsShownAreThoseProvenAfreshOnTheRootsShown) {
   }
   int compared = 0;
   for (const RootCase& c : cases) {
-    for (const PolyEffect& effect : CalculatePolynomial(c.boxes)) {
+    for (const PolyEffect& effect : CalculatePolynomial(c.coefficients)) {
       if (effect.kind != PolyEffect::Kind::ShowRoots || effect.values.empty())
         continue;
       // Where the discs overlap, an exact multiple root may narrow them further; those are
@@ -163,7 +163,7 @@ TEST(EvaluationReuse, TheDiscsShownAreThoseProvenAfreshOnTheRootsShown) {
       }
       if (!all_isolated)
         continue;
-      const std::vector<RootValue> fresh = ProvenRoots(c.coefficients, roots);
+      const RootValues fresh = ProvenRoots(c.coefficients, roots);
       ASSERT_EQ(fresh.size(), effect.values.size());
       for (size_t i = 0; i < fresh.size(); ++i)
         EXPECT_TRUE(SameBits(fresh[i].radius, effect.values[i].radius))

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "common/field_number.h"
 #include "poly/cubic.h"
 #include "poly/poly_effects.h"
 #include "poly/polynomial.h"
@@ -23,6 +24,19 @@ inline std::vector<std::string> Boxes(const std::string& list) {
   for (std::string word; words >> word;)
     boxes.push_back(word == "_" ? "" : word);
   return boxes;
+}
+
+// The numbers that those boxes hold, each read as the original reads a box.
+inline std::vector<double> Coefficients(const std::string& list) {
+  std::vector<double> coefficients;
+  for (const std::string& box : Boxes(list))
+    coefficients.push_back(FieldNumber(box));
+  return coefficients;
+}
+
+// What the solver of their degree shows for the boxes of `list`.
+inline PolyEffects Solved(const std::string& list) {
+  return CalculatePolynomial(Coefficients(list));
 }
 
 inline std::string RightAligned(const std::string& number, size_t width) {
@@ -94,7 +108,7 @@ struct SolverCase {
 inline void ExpectEffects(const std::vector<SolverCase>& cases) {
   for (const SolverCase& c : cases) {
     CubicWork.x1 = CubicWork.x2 = CubicWork.x3 = {7.0, 7.0};
-    EXPECT_EQ(WithoutValues(CalculatePolynomial(Boxes(c.boxes))), c.effects) << c.boxes;
+    EXPECT_EQ(WithoutValues(Solved(c.boxes)), c.effects) << c.boxes;
   }
 }
 

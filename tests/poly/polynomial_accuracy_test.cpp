@@ -181,11 +181,8 @@ TEST_P(PolynomialAccuracy, ShowsEveryRootInAllPrintedDigitsWithoutMessages) {
       poly = DrawPolynomial(draw, GetParam());
     while (!InsideBar(poly));
     const std::vector<double> coefficients = Coefficients(poly);
-    std::vector<std::string> boxes;
-    for (double c : coefficients)
-      boxes.push_back(ResultText("%.17g", c));
     // The quadratic's write-backs follow its roots.
-    const PolyEffects effects = CalculatePolynomial(boxes);
+    const PolyEffects effects = CalculatePolynomial(coefficients);
     bool right = !effects.empty() && effects[0].kind == PolyEffect::Kind::ShowRoots;
     for (const PolyEffect& effect : effects)
       right = right && effect.kind != PolyEffect::Kind::Message &&
@@ -193,7 +190,7 @@ TEST_P(PolynomialAccuracy, ShowsEveryRootInAllPrintedDigitsWithoutMessages) {
                ShowsTheRoots(effect.text, poly, coefficients));
     if (!right) {
       ++failures;
-      ADD_FAILURE() << "coefficients " << testing::PrintToString(boxes) << "\n"
+      ADD_FAILURE() << "coefficients " << testing::PrintToString(coefficients) << "\n"
                     << testing::PrintToString(effects);
     }
   }

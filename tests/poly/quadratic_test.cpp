@@ -12,9 +12,9 @@ const char kInputError[] = "\n Input Error \n";
 
 TEST(CalculateQuadratic, WritesItsTextsLetterForLetter) {
   EXPECT_EQ(
-      WithoutValues(CalculateQuadratic("1", "-3", "2")),
+      WithoutValues(Solved("1 -3 2")),
       PolyEffects{Shown(" Two Real Roots: \r\n\r\n x1 =            2 \r\n x2 =            1")});
-  EXPECT_EQ(WithoutValues(CalculateQuadratic("-1", "2", "-5")),
+  EXPECT_EQ(WithoutValues(Solved("-1 2 -5")),
             PolyEffects{Shown(" Two Complex Roots: \r\n\r\n x1 =            1 + j (           2) "
                               "\r\n\r\n x2 =            1 -  j (           2) ")});
 }

@@ -10,11 +10,11 @@ const char kLeadingError[] = "\n Error: the X^4 coefficient must be non-zero. \n
 const char kZeros[] = "0 0; 0 0; 0 0; 0 0";
 
 TEST(CalculateQuartic, WritesItsTextsLetterForLetter) {
-  EXPECT_EQ(WithoutValues(CalculateQuartic("1", "0", "-5", "0", "4")),
+  EXPECT_EQ(WithoutValues(Solved("1 0 -5 0 4")),
             PolyEffects{Shown("Complex Roots \r\n\r\n X1 =           1 + j (           0) \r\n\r\n "
                               "X2 =          -1 + j (           0) \r\n\r\n X3 =           2 + j ( "
                               "          0) \r\n\r\n X4 =          -2 + j (           0)")});
-  EXPECT_EQ(WithoutValues(CalculateQuartic("1", "0", "0", "0", "0")),
+  EXPECT_EQ(WithoutValues(Solved("1 0 0 0 0")),
             PolyEffects{Shown(" Complex Roots \r\n\r\n X1 =           0 + j (           0) \r\n\r\n"
                               " X2 =           0 + j (           0) \r\n\r\n X3 =           0 + j ("
                               "           0) \r\n\r\n X4 =           0 + j (           0)")});

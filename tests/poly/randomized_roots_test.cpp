@@ -68,7 +68,7 @@ TEST_P(RandomizedRoots, PrintEveryDigitRightWithAProvenDiscInTheOriginalsOrder) 
   int failures = 0, undetermined = 0, refused = 0, original_right = 0;
   for (int n = 0; n < kCasesPerClass && failures < kReportedFailures; ++n) {
     const RootCase c = DrawRootCase(GetParam(), draw);
-    const PolyEffects effects = CalculatePolynomial(c.boxes);
+    const PolyEffects effects = CalculatePolynomial(c.coefficients);
     if (effects.size() == 1 && effects[0].kind == PolyEffect::Kind::Message) {
       // Only a leading coefficient within the threshold is refused.
       EXPECT_LE(std::fabs(c.coefficients[0]), 1e-8) << testing::PrintToString(c.boxes);
@@ -179,7 +179,7 @@ TEST(ReferenceRoots, ReportedCasesShowTheirTrueRoots) {
     c.chosen = reported.near;
     const std::vector<ReferenceRoot> truth = ReferenceRootsOf(c);
     ASSERT_TRUE(Determined(truth)) << reported.boxes;
-    const PolyEffects effects = CalculatePolynomial(c.boxes);
+    const PolyEffects effects = CalculatePolynomial(c.coefficients);
     ASSERT_FALSE(effects.empty());
     for (const PolyEffect& effect : effects) {
       EXPECT_NE(effect.kind, PolyEffect::Kind::Message) << reported.boxes;

@@ -239,14 +239,14 @@ inline std::vector<std::string> OriginalTexts(const std::vector<double>& c) {
     Complex roots[3];
     OriginalCubicRoots(coefficients, roots);
     CleanUpRoots(roots);
-    texts.push_back(CubicRootsText(roots));
+    CubicRootsText(roots, texts.emplace_back());
   } else if (c.size() == 5) {
     const double coefficients[5] = {c[0], c[1], c[2], c[3], c[4]};
     Complex roots[2][4];
     const int count = OriginalQuarticRoots(coefficients, roots);
     for (int k = 0; k < count; ++k) {
       CleanUpRoots(roots[k]);
-      texts.push_back(QuarticRootsText(roots[k], LeadingBlank::No));
+      QuarticRootsText(roots[k], LeadingBlank::No, texts.emplace_back());
     }
   }
   return texts;
