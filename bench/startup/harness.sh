@@ -1,7 +1,11 @@
-# Sourced by the start-up measurements (startup.sh, instructions.sh): the probe that times the
-# windows, and a private Xvfb display with the environment that both the program and the bare
-# Qt dialog run in.
+# Sourced by the start-up measurements (startup.sh, instructions.sh): their command line, the
+# probe that times the windows, and a private Xvfb display with the environment that both the
+# program and the bare Qt dialog run in.
 #
+#   fail MESSAGE                        reports MESSAGE under the script's name and ends it
+#   read_build_dir ARGUMENTS            the one argument, BUILD_DIR, made absolute in $build_dir;
+#                                       a usage error (status 2) otherwise
+#   require_tools TOOL...               fails unless every TOOL is installed
 #   prepare_measurement BUILD_DIR       all of the below: builds map_probe into BUILD_DIR (its
 #                                       path in $probe), makes a scratch folder ($scratch) that
 #                                       the EXIT trap removes with the display, and starts it
@@ -9,10 +13,28 @@
 #                                       prints its path
 #   start_private_display SCRATCH_DIR   starts Xvfb, exports DISPLAY and the environment
 #   stop_private_display                ends that Xvfb
-#
-# The caller defines fail MESSAGE, which reports and ends the script.
 
 harness_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+
+fail() {
+  echo "$(basename "$0"): $*" >&2
+  exit 1
+}
+
+read_build_dir() {
+  [ $# -eq 1 ] || {
+    echo "usage: $0 BUILD_DIR" >&2
+    exit 2
+  }
+  build_dir=$(cd "$1" && pwd) || exit 2
+}
+
+require_tools() {
+  local tool
+  for tool in "$@"; do
+    command -v "$tool" >/dev/null || fail "$tool is missing (scripts/install-deps.sh installs it)"
+  done
+}
 
 build_map_probe() {
   local probe=$1/bench/startup/map_probe

@@ -18,25 +18,14 @@
 # which adds a repaint or two to its idle count.
 set -euo pipefail
 
-fail() {
-  echo "instructions.sh: $*" >&2
-  exit 1
-}
-
-[ $# -eq 1 ] || {
-  echo "usage: $0 BUILD_DIR" >&2
-  exit 2
-}
-build_dir=$(cd "$1" && pwd) || exit 2
-for tool in cc Xvfb valgrind; do
-  command -v "$tool" >/dev/null || fail "$tool is missing"
-done
+source "$(dirname "$0")/harness.sh"
+read_build_dir "$@"
+require_tools cc Xvfb valgrind
 programs=("Quillet:$build_dir/app/Quillet" "bare Qt dialog:$build_dir/bench/bare_dialog")
 for entry in "${programs[@]}"; do
   [ -x "${entry#*:}" ] || fail "no program at ${entry#*:}; build it first"
 done
 
-source "$(dirname "$0")/harness.sh"
 prepare_measurement "$build_dir"
 
 # The instructions in callgrind's files $@, from their "summary:" lines.

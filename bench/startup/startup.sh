@@ -27,25 +27,14 @@ readonly startup_target_ms=45
 readonly rss_target_kb=$((32 * 1024))
 readonly result_target_ms=16
 
-fail() {
-  echo "startup.sh: $*" >&2
-  exit 1
-}
-
-[ $# -eq 1 ] || {
-  echo "usage: $0 BUILD_DIR" >&2
-  exit 2
-}
-build_dir=$(cd "$1" && pwd) || exit 2
+source "$(dirname "$0")/harness.sh"
+read_build_dir "$@"
 program=$build_dir/app/Quillet
 runs=${RUNS:-11}
 [ -x "$program" ] || fail "no program at $program; build the Quillet target first"
 [ "$runs" -ge 10 ] 2>/dev/null || fail "RUNS must be a number of at least 10"
-for tool in cc Xvfb; do
-  command -v "$tool" >/dev/null || fail "$tool is missing (scripts/install-deps.sh installs it)"
-done
+require_tools cc Xvfb
 
-source "$(dirname "$0")/harness.sh"
 prepare_measurement "$build_dir"
 
 run_probe() { # the run's name, which is also its output file in the scratch folder
