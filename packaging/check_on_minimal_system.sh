@@ -33,7 +33,7 @@ chroot "$root" dpkg-query -W -f '  ${Package} ${Version}\n' quillet qt6-qpa-plug
 
 # The program reaches the display through the server's abstract socket, which a chroot does
 # not hide, so the minimal system needs no X server of its own and nothing mounted.
-Xvfb ":$display_number" -screen 0 1024x768x24 -nolisten tcp 2>/dev/null &
+Xvfb ":$display_number" -screen 0 1024x768x24 -nolisten tcp -noreset 2>/dev/null &
 xvfb=$!
 sleep 1
 

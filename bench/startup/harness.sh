@@ -50,7 +50,9 @@ start_private_display() {
   local scratch=$1
   # Xvfb picks a free display number itself and writes it to the descriptor once it accepts
   # clients, which tells both which display and when.
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$scratch/display" \
+  # -noreset: a client that connects while the server resets after its last client left is
+  # refused, and the runs connect one after another.
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$scratch/display" \
     2>"$scratch/xvfb.log" &
   private_xvfb_pid=$!
   for _ in $(seq 100); do

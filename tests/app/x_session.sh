@@ -5,8 +5,12 @@
 # Runs the calling script again inside its own Xvfb server unless it already has one.
 run_under_xvfb() {
   if [ -z "${QUILLET_XVFB:-}" ]; then
+    # Xvfb resets itself whenever its last client leaves, and a client that connects during
+    # the reset is refused. The polls for a window connect and leave while the program may
+    # still be loading, so without -noreset a slow start (a sanitizer build) can find no
+    # display at all.
     exec env QUILLET_XVFB=1 xvfb-run --auto-servernum \
-      --server-args="-screen 0 1280x1024x24 -nolisten tcp" bash "$0" "$@"
+      --server-args="-screen 0 1280x1024x24 -nolisten tcp -noreset" bash "$0" "$@"
   fi
   # The program must talk to the X server, whatever the caller's environment asks for.
   export QT_QPA_PLATFORM=xcb
