@@ -14,7 +14,11 @@ program=$1
 pid=$!
 trap 'kill "$pid" 2>/dev/null || true' EXIT
 
-main_menu=$(wait_for_window "Quillet Calculator, Version 1.4")
+# A sanitizer build on a busy machine can take a while to load.
+main_menu=$(wait_for_window "Quillet Calculator, Version 1.4" 30) || {
+  report_program_state "$pid"
+  exit 1
+}
 
 # Docks match a window to its launcher by its class, which must be the desktop entry's name.
 expect_desktop_class() {

@@ -49,6 +49,19 @@ wait_until_closed() {
   fail "the window titled '$title' did not close"
 }
 
+# Says whether process $1 still runs and, where gdb is at hand, where each of its threads
+# stands: what a window that never came leaves to go on.
+report_program_state() {
+  if ! kill -0 "$1" 2>/dev/null; then
+    echo "the program (process $1) has ended" >&2
+    return
+  fi
+  echo "the program (process $1) is still running" >&2
+  command -v gdb >/dev/null &&
+    gdb -p "$1" -batch -ex "thread apply all bt" 2>/dev/null | grep -E '^(Thread|#)' | head -n 80 >&2
+  return 0
+}
+
 # Gives window $1 the keyboard focus and presses the keys that follow (xdotool key names).
 press_keys() {
   local id=$1
