@@ -12,21 +12,23 @@ namespace {
 // The parser lets only 3, 4 or 5 coefficients through.
 void Run(const RootsRequest& request, CalculationEvents& events) {
   CalculatePolynomial(request.coefficients, events.effects);
-  events.result.reset();
+  events.result.clear();
 }
 
 void Run(const ComplexRequest& request, CalculationEvents& events) {
   const auto& p = request.parts;
   events.effects.clear();
-  events.result =
-      ComputeComplexResultWithNumbers(request.operation, {p[0], p[1]}, {p[2], p[3]}, {p[4], p[5]});
+  events.result.clear();
+  WriteComplexResult(request.operation, {p[0], p[1]}, {p[2], p[3]}, {p[4], p[5]},
+                     events.result.Next());
 }
 
 void Run(const VectorRequest& request, CalculationEvents& events) {
   const auto& c = request.components;
   events.effects.clear();
-  events.result = ComputeVectorResultWithNumbers(request.dimension, request.operation,
-                                                 {c[0], c[1], c[2]}, {c[3], c[4], c[5]});
+  events.result.clear();
+  WriteVectorResult(request.dimension, request.operation, {c[0], c[1], c[2]}, {c[3], c[4], c[5]},
+                    events.result.Next());
 }
 
 }  // namespace
@@ -36,7 +38,7 @@ void RunCalculation(const CalculationRequest& request, CalculationEvents& events
 }
 
 bool ProducedResult(const CalculationEvents& events) {
-  return events.result.has_value() ||
+  return !events.result.empty() ||
          std::any_of(events.effects.begin(), events.effects.end(), [](const PolyEffect& effect) {
            return effect.kind == PolyEffect::Kind::ShowRoots;
          });

@@ -117,7 +117,7 @@ void AppendJsonEvent(const ResultWithNumbers& result, std::string& out) {
 void AppendPlain(const CalculationEvents& events, std::string& out, std::string& err) {
   // Where the Roots box is set twice (both special routes of the quartic), only what it
   // finally holds is the answer.
-  const std::string* shown = events.result ? &events.result->text : nullptr;
+  const std::string* shown = events.result.empty() ? nullptr : &events.result[0].text;
   for (const PolyEffect& effect : events.effects) {
     switch (effect.kind) {
       case PolyEffect::Kind::Message:
@@ -141,10 +141,10 @@ void AppendJson(const CalculationEvents& events, std::string& out) {
       out += ',';
     AppendJsonEvent(events.effects[i], out);
   }
-  if (events.result) {
+  for (const ResultWithNumbers& result : events.result) {
     if (!events.effects.empty())
       out += ',';
-    AppendJsonEvent(*events.result, out);
+    AppendJsonEvent(result, out);
   }
   out += "]}\n";
 }

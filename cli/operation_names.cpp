@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstring>
 #include <string>
 
 #include "complex/complex_ops.h"
@@ -62,8 +63,10 @@ std::optional<int> FindInList(std::string_view word, const char* const* names,
       return std::nullopt;
     return position;
   }
+  // strcmp stops at the first letter that differs, where comparing with the string would
+  // measure each alias first.
   for (int i = 0; i < count; ++i) {
-    if (folded == aliases[i])
+    if (std::strcmp(folded.c_str(), aliases[i]) == 0)
       return i;
   }
   for (int i = 0; i < count; ++i) {

@@ -50,45 +50,46 @@ double Magnitude(Complex value) {
 }
 
 // The numbers of a complex result: its parts, whichever form writes them.
-ResultWithNumbers WithParts(std::string text, double re, ImaginaryPart im) {
-  const double signed_im = im.sign == '+' ? im.shown : -im.shown;
-  return {std::move(text), {{"re", re}, {"im", signed_im}}};
+ShownNumbers Parts(double re, ImaginaryPart im) {
+  return {{"re", re}, {"im", im.sign == '+' ? im.shown : -im.shown}};
 }
 
 // The parts and then the magnitude that follows them.
-ResultWithNumbers WithParts(std::string text, double re, ImaginaryPart im, double magnitude) {
-  ResultWithNumbers result = WithParts(std::move(text), re, im);
-  result.numbers.push_back({"magnitude", magnitude});
-  return result;
+ShownNumbers Parts(double re, ImaginaryPart im, double magnitude) {
+  ShownNumbers numbers = Parts(re, im);
+  numbers.push_back({"magnitude", magnitude});
+  return numbers;
 }
 
 // The layout shared by X^2, X+Y, X*Y and X/Y: the result, then its magnitude under the same
 // label.
-ResultWithNumbers WithMagnitude(const char* label, Complex value) {
+void WithMagnitude(const char* label, Complex value, ResultWithNumbers& result) {
   const ImaginaryPart im = Written(value.im);
   const double magnitude = Magnitude(value);
-  return WithParts(ResultText(" %s = %11.5g %c j (%11.5g) \n\n\n mag (%s) = %11.5g \n", label,
-                              value.re, im.sign, im.shown, label, magnitude),
-                   value.re, im, magnitude);
+  AssignResultText(result.text, " %s = %11.5g %c j (%11.5g) \n\n\n mag (%s) = %11.5g \n", label,
+                   value.re, im.sign, im.shown, label, magnitude);
+  result.numbers = Parts(value.re, im, magnitude);
 }
 
-ResultWithNumbers Reciprocal(Complex x) {
+void Reciprocal(Complex x, ResultWithNumbers& result) {
   const WideNumber d = SquaredMagnitude(x);
   const double re = DivideWide({x.re}, d);
   const ImaginaryPart im = Written(DivideWide({-x.im}, d));
-  return WithParts(ResultText(" 1/X = %11.5g %c j (%11.5g) \n", re, im.sign, im.shown), re, im);
+  AssignResultText(result.text, " 1/X = %11.5g %c j (%11.5g) \n", re, im.sign, im.shown);
+  result.numbers = Parts(re, im);
 }
 
-ResultWithNumbers MagnitudeOfX(Complex x) {
+void MagnitudeOfX(Complex x, ResultWithNumbers& result) {
   const double magnitude = Magnitude(x);
-  return {ResultText(" mag(X) = %11.5g \n", magnitude), {{"magnitude", magnitude}}};
+  AssignResultText(result.text, " mag(X) = %11.5g \n", magnitude);
+  result.numbers = {{"magnitude", magnitude}};
 }
 
-ResultWithNumbers Phase(Complex x) {
+void Phase(Complex x, ResultWithNumbers& result) {
   const Angle angle = AngleOfPoint(x.im, x.re);
   const double rad = angle.radians, deg = angle.degrees;
-  return {ResultText(" phase(X) = %11.5g rad\n\n            = %11.5g deg", rad, deg),
-          {{"radians", rad}, {"degrees", deg}}};
+  AssignResultText(result.text, " phase(X) = %11.5g rad\n\n            = %11.5g deg", rad, deg);
+  result.numbers = {{"radians", rad}, {"degrees", deg}};
 }
 
 // Near |X| = 1 the logarithm is small and log of the rounded magnitude would keep none of
@@ -115,11 +116,11 @@ double LogOfMagnitude(Complex x) {
   return std::log(magnitude.mantissa) + magnitude.exponent * std::log(2.0);
 }
 
-ResultWithNumbers NaturalLog(Complex x) {
+void NaturalLog(Complex x, ResultWithNumbers& result) {
   const double re = LogOfMagnitude(x);
   const ImaginaryPart im = Written(std::atan2(x.im, x.re));
-  return WithParts(ResultText(" natural log(X) = %11.5g %c j (%11.5g)\n", re, im.sign, im.shown),
-                   re, im);
+  AssignResultText(result.text, " natural log(X) = %11.5g %c j (%11.5g)\n", re, im.sign, im.shown);
+  result.numbers = Parts(re, im);
 }
 
 // factor * exp(exponent). Where exp alone passes the largest double, the product with a
@@ -135,10 +136,11 @@ double TimesExponential(double factor, double exponent) {
   return (factor * half) * half;
 }
 
-ResultWithNumbers Exponential(Complex x) {
+void Exponential(Complex x, ResultWithNumbers& result) {
   const double re = TimesExponential(std::cos(x.im), x.re);
   const ImaginaryPart im = Written(TimesExponential(std::sin(x.im), x.re));
-  return WithParts(ResultText(" exp (X) = %11.5g %c j (%11.5g)\n", re, im.sign, im.shown), re, im);
+  AssignResultText(result.text, " exp (X) = %11.5g %c j (%11.5g)\n", re, im.sign, im.shown);
+  result.numbers = Parts(re, im);
 }
 
 // The fraction of a square root's magnitude below which a part is rounding residue.
@@ -148,7 +150,7 @@ constexpr double kNegligibleFraction = 1e-10;
 // angle times 1/n. A part that is a negligible fraction of the root's magnitude is rounding
 // residue (the real part of sqrt(-4) comes out near 1.2e-16) and is shown as 0; the negated
 // test also zeroes both parts when the magnitude is 0 and the ratios are NaN.
-ResultWithNumbers SquareRoot(Complex x) {
+void SquareRoot(Complex x, ResultWithNumbers& result) {
   const int n = 2;
   const double r = ToDouble(FourthRootOf(SquaredMagnitude(x)));  // the 2n-th root
   const double theta = std::atan2(x.im, x.re);
@@ -163,9 +165,10 @@ ResultWithNumbers SquareRoot(Complex x) {
   if (!(std::fabs(root.im / magnitude) >= kNegligibleFraction))
     root.im = 0.0;
   const ImaginaryPart im = Written(root.im);
-  return WithParts(ResultText(" sqrt(X) = %11.5g %c j (%11.5g) \n\n\n mag [ sqrt (X) ] = %11.5g \n",
-                              root.re, im.sign, im.shown, magnitude),
-                   root.re, im, magnitude);
+  AssignResultText(result.text,
+                   " sqrt(X) = %11.5g %c j (%11.5g) \n\n\n mag [ sqrt (X) ] = %11.5g \n", root.re,
+                   im.sign, im.shown, magnitude);
+  result.numbers = Parts(root.re, im, magnitude);
 }
 
 // X * Y, each difference written as the sum of a negated product.
@@ -174,16 +177,16 @@ Complex ProductOf(Complex x, Complex y) {
           ToDouble(TrueSumOfProducts({{x.re, y.im}, {x.im, y.re}}))};
 }
 
-ResultWithNumbers Square(Complex x) {
-  return WithMagnitude("X^2", ProductOf(x, x));
+void Square(Complex x, ResultWithNumbers& result) {
+  WithMagnitude("X^2", ProductOf(x, x), result);
 }
 
-ResultWithNumbers Sum(Complex x, Complex y) {
-  return WithMagnitude("X+Y", {x.re + y.re, x.im + y.im});
+void Sum(Complex x, Complex y, ResultWithNumbers& result) {
+  WithMagnitude("X+Y", {x.re + y.re, x.im + y.im}, result);
 }
 
-ResultWithNumbers XTimesY(Complex x, Complex y) {
-  return WithMagnitude("X*Y", ProductOf(x, y));
+void XTimesY(Complex x, Complex y, ResultWithNumbers& result) {
+  WithMagnitude("X*Y", ProductOf(x, y), result);
 }
 
 // X / Y, the numerators over |Y|^2. Y = 0 is not caught: both quotients become 0/0, NaN, as
@@ -194,8 +197,8 @@ Complex QuotientOf(Complex x, Complex y) {
           DivideWide(TrueSumOfProducts({{x.im, y.re}, {-x.re, y.im}}), d)};
 }
 
-ResultWithNumbers Quotient(Complex x, Complex y) {
-  return WithMagnitude("X/Y", QuotientOf(x, y));
+void Quotient(Complex x, Complex y, ResultWithNumbers& result) {
+  WithMagnitude("X/Y", QuotientOf(x, y), result);
 }
 
 bool IsFinite(Complex v) {
@@ -275,43 +278,50 @@ Complex SumWithQuotientOf(Complex x, Complex y, Complex z) {
           PlusQuotient(z.im, {x.im, y.re}, {-x.re, y.im}, y)};
 }
 
-ResultWithNumbers SumWithQuotient(Complex x, Complex y, Complex z) {
+void SumWithQuotient(Complex x, Complex y, Complex z, ResultWithNumbers& result) {
   const Complex sum = SumWithQuotientOf(x, y, z);
   const double re = sum.re;
   const ImaginaryPart im = Written(sum.im);
-  return WithParts(ResultText(" Z + (X/Y) = %11.5g %c j (%11.5g) \n", re, im.sign, im.shown), re,
-                   im);
+  AssignResultText(result.text, " Z + (X/Y) = %11.5g %c j (%11.5g) \n", re, im.sign, im.shown);
+  result.numbers = Parts(re, im);
 }
 
 }  // namespace
 
-ResultWithNumbers ComputeComplexResultWithNumbers(ComplexOperation operation, Complex x, Complex y,
-                                                  Complex z) {
+void WriteComplexResult(ComplexOperation operation, Complex x, Complex y, Complex z,
+                        ResultWithNumbers& result) {
   switch (operation) {
     case ComplexOperation::Reciprocal:
-      return Reciprocal(x);
+      return Reciprocal(x, result);
     case ComplexOperation::Magnitude:
-      return MagnitudeOfX(x);
+      return MagnitudeOfX(x, result);
     case ComplexOperation::Phase:
-      return Phase(x);
+      return Phase(x, result);
     case ComplexOperation::NaturalLog:
-      return NaturalLog(x);
+      return NaturalLog(x, result);
     case ComplexOperation::Exponential:
-      return Exponential(x);
+      return Exponential(x, result);
     case ComplexOperation::SquareRoot:
-      return SquareRoot(x);
+      return SquareRoot(x, result);
     case ComplexOperation::Square:
-      return Square(x);
+      return Square(x, result);
     case ComplexOperation::Sum:
-      return Sum(x, y);
+      return Sum(x, y, result);
     case ComplexOperation::Product:
-      return XTimesY(x, y);
+      return XTimesY(x, y, result);
     case ComplexOperation::Quotient:
-      return Quotient(x, y);
+      return Quotient(x, y, result);
     case ComplexOperation::SumWithQuotient:
       break;
   }
-  return SumWithQuotient(x, y, z);
+  SumWithQuotient(x, y, z, result);
+}
+
+ResultWithNumbers ComputeComplexResultWithNumbers(ComplexOperation operation, Complex x, Complex y,
+                                                  Complex z) {
+  ResultWithNumbers result;
+  WriteComplexResult(operation, x, y, z, result);
+  return result;
 }
 
 std::string ComputeComplexResult(ComplexOperation operation, Complex x, Complex y, Complex z) {

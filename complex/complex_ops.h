@@ -32,3 +32,8 @@ std::string ComputeComplexResult(ComplexOperation operation, Complex x, Complex 
 // "radians" and "degrees" for the phase.
 ResultWithNumbers ComputeComplexResultWithNumbers(ComplexOperation operation, Complex x, Complex y,
                                                   Complex z);
+
+// The same, in place of what `result` held and in the room of its text, so that a batch that
+// writes one result after another into the same one allocates nothing for them.
+void WriteComplexResult(ComplexOperation operation, Complex x, Complex y, Complex z,
+                        ResultWithNumbers& result);

@@ -55,73 +55,80 @@ double DotProductOf(const Vector& x, const Vector& y) {
   return ToDouble(WideDotProduct(x, y));
 }
 
-ResultWithNumbers Magnitudes(const Vector& x, const Vector& y) {
+void Magnitudes(const Vector& x, const Vector& y, ResultWithNumbers& result) {
   const double mx = VectorMagnitude(x);
   const double my = VectorMagnitude(y);
-  return {ResultText("\n Magnitude X = %12.5g \n Magnitude Y = %12.5g", mx, my),
-          {{"x_magnitude", mx}, {"y_magnitude", my}}};
+  AssignResultText(result.text, "\n Magnitude X = %12.5g \n Magnitude Y = %12.5g", mx, my);
+  result.numbers = {{"x_magnitude", mx}, {"y_magnitude", my}};
 }
 
-ResultWithNumbers DirectionCosines(bool three_dimensions, const Vector& x, const Vector& y) {
+void DirectionCosines(bool three_dimensions, const Vector& x, const Vector& y,
+                      ResultWithNumbers& result) {
   const WideNumber mx = WideMagnitude(x);
   const WideNumber my = WideMagnitude(y);
   const Vector cx{DivideWide({x.i}, mx), DivideWide({x.j}, mx), DivideWide({x.k}, mx)};
   const Vector cy{DivideWide({y.i}, my), DivideWide({y.j}, my), DivideWide({y.k}, my)};
   if (three_dimensions) {
-    return {ResultText("\n Vector X:\n\n cos( omega x) = %12.5g \n cos( omega y) = %12.5g \n"
-                       " cos( omega z) = %12.5g \n\n\n\n Vector Y: \n\n cos( omega x) = %12.5g \n"
-                       " cos( omega y) = %12.5g \n cos( omega z) = %12.5g ",
-                       cx.i, cx.j, cx.k, cy.i, cy.j, cy.k),
-            {{"x_cos_x", cx.i},
-             {"x_cos_y", cx.j},
-             {"x_cos_z", cx.k},
-             {"y_cos_x", cy.i},
-             {"y_cos_y", cy.j},
-             {"y_cos_z", cy.k}}};
+    AssignResultText(result.text,
+                     "\n Vector X:\n\n cos( omega x) = %12.5g \n cos( omega y) = %12.5g \n"
+                     " cos( omega z) = %12.5g \n\n\n\n Vector Y: \n\n cos( omega x) = %12.5g \n"
+                     " cos( omega y) = %12.5g \n cos( omega z) = %12.5g ",
+                     cx.i, cx.j, cx.k, cy.i, cy.j, cy.k);
+    result.numbers = {{"x_cos_x", cx.i}, {"x_cos_y", cx.j}, {"x_cos_z", cx.k},
+                      {"y_cos_x", cy.i}, {"y_cos_y", cy.j}, {"y_cos_z", cy.k}};
+    return;
   }
-  return {ResultText("\n Vector X:\n\n cos( omega x) = %12.5g \n cos( omega y) = %12.5g  \n\n\n\n"
-                     " Vector Y: \n\n cos( omega x) = %12.5g \n cos( omega y) = %12.5g \n",
-                     cx.i, cx.j, cy.i, cy.j),
-          {{"x_cos_x", cx.i}, {"x_cos_y", cx.j}, {"y_cos_x", cy.i}, {"y_cos_y", cy.j}}};
+  AssignResultText(result.text,
+                   "\n Vector X:\n\n cos( omega x) = %12.5g \n cos( omega y) = %12.5g  \n\n\n\n"
+                   " Vector Y: \n\n cos( omega x) = %12.5g \n cos( omega y) = %12.5g \n",
+                   cx.i, cx.j, cy.i, cy.j);
+  result.numbers = {{"x_cos_x", cx.i}, {"x_cos_y", cx.j}, {"y_cos_x", cy.i}, {"y_cos_y", cy.j}};
 }
 
 // The sum and the difference share one layout; `sign` is the operator between X and Y.
-ResultWithNumbers ComponentwiseText(bool three_dimensions, char sign, const Vector& v) {
+void ComponentwiseText(bool three_dimensions, char sign, const Vector& v,
+                       ResultWithNumbers& result) {
   const double magnitude = VectorMagnitude(v);
   if (three_dimensions) {
-    return {ResultText(
-                "\n X %c Y = %12.5g i +  %12.5g j +  %12.5g k \n\n\n Magnitude [ X %c Y ] = %12.5g",
-                sign, v.i, v.j, v.k, sign, magnitude),
-            {{"i", v.i}, {"j", v.j}, {"k", v.k}, {"magnitude", magnitude}}};
+    AssignResultText(
+        result.text,
+        "\n X %c Y = %12.5g i +  %12.5g j +  %12.5g k \n\n\n Magnitude [ X %c Y ] = %12.5g", sign,
+        v.i, v.j, v.k, sign, magnitude);
+    result.numbers = {{"i", v.i}, {"j", v.j}, {"k", v.k}, {"magnitude", magnitude}};
+    return;
   }
-  return {ResultText("\n X %c Y = %12.5g i +  %12.5g j \n\n\n Magnitude [ X %c Y ] = %12.5g", sign,
-                     v.i, v.j, sign, magnitude),
-          {{"i", v.i}, {"j", v.j}, {"magnitude", magnitude}}};
+  AssignResultText(result.text,
+                   "\n X %c Y = %12.5g i +  %12.5g j \n\n\n Magnitude [ X %c Y ] = %12.5g", sign,
+                   v.i, v.j, sign, magnitude);
+  result.numbers = {{"i", v.i}, {"j", v.j}, {"magnitude", magnitude}};
 }
 
-ResultWithNumbers Sum(bool three_dimensions, const Vector& x, const Vector& y) {
-  return ComponentwiseText(three_dimensions, '+', {x.i + y.i, x.j + y.j, x.k + y.k});
+void Sum(bool three_dimensions, const Vector& x, const Vector& y, ResultWithNumbers& result) {
+  ComponentwiseText(three_dimensions, '+', {x.i + y.i, x.j + y.j, x.k + y.k}, result);
 }
 
-ResultWithNumbers Difference(bool three_dimensions, const Vector& x, const Vector& y) {
-  return ComponentwiseText(three_dimensions, '-', {x.i - y.i, x.j - y.j, x.k - y.k});
+void Difference(bool three_dimensions, const Vector& x, const Vector& y,
+                ResultWithNumbers& result) {
+  ComponentwiseText(three_dimensions, '-', {x.i - y.i, x.j - y.j, x.k - y.k}, result);
 }
 
-ResultWithNumbers DotProduct(const Vector& x, const Vector& y) {
+void DotProduct(const Vector& x, const Vector& y, ResultWithNumbers& result) {
   const double product = DotProductOf(x, y);
-  return {ResultText("\n X dot Y = %12.5g ", product), {{"dot", product}}};
+  AssignResultText(result.text, "\n X dot Y = %12.5g ", product);
+  result.numbers = {{"dot", product}};
 }
 
 // Always the three-component layout: in the plane the product stands along k.
-ResultWithNumbers CrossProduct(const Vector& x, const Vector& y) {
+void CrossProduct(const Vector& x, const Vector& y, ResultWithNumbers& result) {
   const WideVector wide = WideCrossProduct(x, y);
   const Vector c{ToDouble(wide.i), ToDouble(wide.j), ToDouble(wide.k)};
   const double magnitude = VectorMagnitude(c);
-  return {
-      ResultText("\n X cross Y =  %12.5g i +  %12.5g j +  %12.5g k \n\n\n Magnitude [ X cross Y ] "
-                 "= %12.5g",
-                 c.i, c.j, c.k, magnitude),
-      {{"i", c.i}, {"j", c.j}, {"k", c.k}, {"magnitude", magnitude}}};
+  AssignResultText(
+      result.text,
+      "\n X cross Y =  %12.5g i +  %12.5g j +  %12.5g k \n\n\n Magnitude [ X cross Y ] "
+      "= %12.5g",
+      c.i, c.j, c.k, magnitude);
+  result.numbers = {{"i", c.i}, {"j", c.j}, {"k", c.k}, {"magnitude", magnitude}};
 }
 
 bool IsFinite(const Vector& v) {
@@ -191,36 +198,44 @@ Angle AngleOf(const Vector& x, const Vector& y) {
   return AngleOfPoint(Below(sine, sine_size), Below(cosine, cosine_size), ratio_exponent);
 }
 
-ResultWithNumbers AngleBetween(const Vector& x, const Vector& y) {
+void AngleBetween(const Vector& x, const Vector& y, ResultWithNumbers& result) {
   const Angle angle = AngleOf(x, y);
   const double theta = angle.radians, degrees = angle.degrees;
-  return {ResultText("\n Angle between X and Y \t= %12.5g radians \n\n \t\t\t= %12.5g degrees",
-                     theta, degrees),
-          {{"radians", theta}, {"degrees", degrees}}};
+  AssignResultText(result.text,
+                   "\n Angle between X and Y \t= %12.5g radians \n\n \t\t\t= %12.5g degrees", theta,
+                   degrees);
+  result.numbers = {{"radians", theta}, {"degrees", degrees}};
 }
 
 }  // namespace
 
-ResultWithNumbers ComputeVectorResultWithNumbers(int dimension, VectorOperation operation,
-                                                 const Vector& x, const Vector& y) {
+void WriteVectorResult(int dimension, VectorOperation operation, const Vector& x, const Vector& y,
+                       ResultWithNumbers& result) {
   const bool three_dimensions = dimension == kThreeDimensionsPosition;
   switch (operation) {
     case VectorOperation::Magnitude:
-      return Magnitudes(x, y);
+      return Magnitudes(x, y, result);
     case VectorOperation::DirectionCosines:
-      return DirectionCosines(three_dimensions, x, y);
+      return DirectionCosines(three_dimensions, x, y, result);
     case VectorOperation::Sum:
-      return Sum(three_dimensions, x, y);
+      return Sum(three_dimensions, x, y, result);
     case VectorOperation::Difference:
-      return Difference(three_dimensions, x, y);
+      return Difference(three_dimensions, x, y, result);
     case VectorOperation::DotProduct:
-      return DotProduct(x, y);
+      return DotProduct(x, y, result);
     case VectorOperation::CrossProduct:
-      return CrossProduct(x, y);
+      return CrossProduct(x, y, result);
     case VectorOperation::AngleBetween:
       break;
   }
-  return AngleBetween(x, y);
+  AngleBetween(x, y, result);
+}
+
+ResultWithNumbers ComputeVectorResultWithNumbers(int dimension, VectorOperation operation,
+                                                 const Vector& x, const Vector& y) {
+  ResultWithNumbers result;
+  WriteVectorResult(dimension, operation, x, y, result);
+  return result;
 }
 
 std::string ComputeVectorResult(int dimension, VectorOperation operation, const Vector& x,

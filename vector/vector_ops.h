@@ -46,3 +46,8 @@ std::string ComputeVectorResult(int dimension, VectorOperation operation, const 
 // sum, difference or cross product; "dot"; the angle's "radians" and "degrees".
 ResultWithNumbers ComputeVectorResultWithNumbers(int dimension, VectorOperation operation,
                                                  const Vector& x, const Vector& y);
+
+// The same, in place of what `result` held and in the room of its text, so that a batch that
+// writes one result after another into the same one allocates nothing for them.
+void WriteVectorResult(int dimension, VectorOperation operation, const Vector& x, const Vector& y,
+                       ResultWithNumbers& result);

@@ -64,8 +64,8 @@ TEST(RunCalculation, GivesEveryComplexResultWithTheNumbersItsTextShows) {
       const CalculationEvents events =
           EventsOf(ComplexRequest{static_cast<ComplexOperation>(operation), parts});
       ASSERT_TRUE(events.effects.empty());
-      ASSERT_TRUE(events.result.has_value());
-      const ResultWithNumbers& result = *events.result;
+      ASSERT_EQ(events.result.size(), 1u);
+      const ResultWithNumbers& result = events.result[0];
       EXPECT_EQ(Names(result), kComplexNames[operation]) << operation;
       ExpectTextShowsNumbers(result, "%11.5g");
     }
@@ -98,8 +98,8 @@ TEST(RunCalculation, GivesEveryVectorResultWithTheNumbersItsTextShows) {
                                                  : std::array<double, 6>{3, 4, 0, 4, -3, 0};
     const CalculationEvents events = EventsOf(VectorRequest{c.dimension, c.operation, components});
     ASSERT_TRUE(events.effects.empty());
-    ASSERT_TRUE(events.result.has_value());
-    const ResultWithNumbers& result = *events.result;
+    ASSERT_EQ(events.result.size(), 1u);
+    const ResultWithNumbers& result = events.result[0];
     EXPECT_EQ(Names(result), c.names) << result.text;
     ExpectTextShowsNumbers(result, "%12.5g");
   }
@@ -113,12 +113,12 @@ TEST(RunCalculation, GivesTheNumbersAtFullPrecision) {
            std::fabs(std::nextafter(value, 0.0) - value);
   };
   const ResultWithNumbers quotient =
-      *EventsOf(ComplexRequest{ComplexOperation::Quotient, {1, 2, 3, -4, 0, 0}}).result;
+      EventsOf(ComplexRequest{ComplexOperation::Quotient, {1, 2, 3, -4, 0, 0}}).result[0];
   EXPECT_EQ(quotient.numbers[0].value, -0.2);
   EXPECT_EQ(quotient.numbers[1].value, 0.4);
   EXPECT_TRUE(within_an_ulp(quotient.numbers[2].value, std::sqrt(0.2L)));
   const ResultWithNumbers cosines =
-      *EventsOf(VectorRequest{1, VectorOperation::DirectionCosines, {1, 2, 3, 4, 5, 6}}).result;
+      EventsOf(VectorRequest{1, VectorOperation::DirectionCosines, {1, 2, 3, 4, 5, 6}}).result[0];
   for (int i = 0; i < 3; ++i) {
     EXPECT_TRUE(within_an_ulp(cosines.numbers[i].value, (i + 1) / std::sqrt(14.0L))) << i;
     EXPECT_TRUE(within_an_ulp(cosines.numbers[3 + i].value, (i + 4) / std::sqrt(77.0L))) << i;
@@ -146,6 +146,29 @@ TEST(RunCalculation, ReplacesWhatTheEventsHeldBefore) {
     RunCalculation(request, events);
     EXPECT_EQ(events, EventsOf(request)) << request.index();
   }
+}
+
+// A result's text keeps its room from one result to the next, across a polynomial's line
+// that shows none, so that a batch of them costs no allocation a line; a shorter text after
+// a longer one keeps nothing of it.
+TEST(RunCalculation, WritesEachResultInTheRoomOfTheOneBefore) {
+  const ComplexRequest magnitude{ComplexOperation::Magnitude, {3, 4, 0, 0, 0, 0}};
+  const CalculationRequest requests[] = {
+      RootsRequest{{1, -6, 11, -6}},
+      magnitude,
+      VectorRequest{0, VectorOperation::Sum, {1, 2, 3, 4, 5, 6}},
+      RootsRequest{{0, 0, 0}},
+      magnitude,
+  };
+  CalculationEvents events;
+  RunCalculation(VectorRequest{1, VectorOperation::DirectionCosines, {1, 2, 3, 4, 5, 6}}, events);
+  const char* const room = events.result[0].text.data();
+  for (const CalculationRequest& request : requests) {
+    RunCalculation(request, events);
+    EXPECT_EQ(events, EventsOf(request)) << request.index();
+  }
+  EXPECT_EQ(events.result[0].text, " mag(X) =           5 \n");
+  EXPECT_EQ(events.result[0].text.data(), room);
 }
 
 }  // namespace

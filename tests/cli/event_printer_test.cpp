@@ -39,12 +39,12 @@ const PrintCase kPrints[] = {
      "{\"events\":[{\"message\":\"Complex division error.\"},{\"message\":\"Complex division "
      "error.\"},{\"roots\":\"Complex Roots \\r\\n\\r\\n X1 =           0 + j (           0) "
      "\"}]}\n"},
-    {{{}, ResultWithNumbers{"\n Angle between X and Y \t=            0 radians ", {}}},
+    {{{}, {ResultWithNumbers{"\n Angle between X and Y \t=            0 radians ", {}}}},
      "\n Angle between X and Y \t=            0 radians \n",
      "",
      "{\"events\":[{\"result\":\"\\n Angle between X and Y \\t=            0 radians \"}]}\n"},
     // Only "\r\n" becomes "\n": a "\r" on its own stays, also at the end of the text.
-    {{{}, ResultWithNumbers{"a\r\r\nb\rc\n\r", {}}},
+    {{{}, {ResultWithNumbers{"a\r\r\nb\rc\n\r", {}}}},
      "a\r\nb\rc\n\r\n",
      "",
      "{\"events\":[{\"result\":\"a\\r\\r\\nb\\rc\\n\\r\"}]}\n"},
@@ -126,7 +126,7 @@ TEST(AppendJson, GivesTheRootsAndResultsNumbersBesideTheirTexts) {
             "{\"re\":1,\"im\":0,\"radius\":2.220446049250313e-16,\"isolated\":true},"
             "{\"re\":-0.5,\"im\":0.8660254037844386,\"radius\":1e-300,\"isolated\":false}]}]}\n");
   const CalculationEvents result = {
-      {}, ResultWithNumbers{" 1/X = ", {{"re", 0.12}, {"im", -0.16}, {"magnitude", 0.2}}}};
+      {}, {ResultWithNumbers{" 1/X = ", {{"re", 0.12}, {"im", -0.16}, {"magnitude", 0.2}}}}};
   out.clear();
   AppendJson(result, out);
   EXPECT_EQ(out,

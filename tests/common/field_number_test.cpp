@@ -2,9 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <limits>
+#include <random>
+#include <string>
 
 #include "tests/common/locale_guard.h"
 
@@ -64,6 +69,36 @@ TEST(FieldNumber, AgreesWithAtofOnDecimalTextInTheCLocale) {
                          "0.30000000000000004",     "-7.4506e-09"};
   for (const char* text : texts)
     EXPECT_EQ(FieldNumber(text), std::atof(text)) << text;
+}
+
+// Short decimals take a path of their own: their values and ends are checked against
+// from_chars on random texts of digits, points, exponents and other letters, most of them
+// around the 15 digits where that path ends.
+TEST(ReadUnsignedDecimal, ReadsEveryTextAsFromCharsReadsIt) {
+  std::mt19937_64 random(20261208);
+  const std::string letters = "0123456789012345678901234567890123456789..eE+-x ";
+  std::uniform_int_distribution<size_t> letter(0, letters.size() - 1), length(1, 24);
+  for (int n = 0; n < 200000; ++n) {
+    std::string text(length(random), ' ');
+    for (char& c : text)
+      c = letters[letter(random)];
+    if (!((text[0] >= '0' && text[0] <= '9') || text[0] == '.'))
+      continue;
+    const char* const first = text.data();
+    const char* const last = first + text.size();
+    double value = -1.0, expected = -1.0;
+    const char* const end = ReadUnsignedDecimal(first, last, value);
+    const std::from_chars_result read = std::from_chars(first, last, expected);
+    if (read.ec == std::errc::invalid_argument) {
+      ASSERT_EQ(end, first) << text;
+      continue;
+    }
+    ASSERT_EQ(end, read.ptr) << text;
+    if (read.ec == std::errc()) {
+      ASSERT_EQ(std::bit_cast<std::uint64_t>(value), std::bit_cast<std::uint64_t>(expected))
+          << text;
+    }
+  }
 }
 
 TEST(FieldNumber, ReadsPointDecimalsUnderACommaDecimalLocale) {

@@ -314,6 +314,29 @@ TEST(ComplexResult, EachOperationReadsOnlyTheNumbersItUses) {
   }
 }
 
+// A batch writes each result into the one before it: whatever that held (a longer text, more
+// numbers, the texts of more digits), the result is the one written afresh, in the same room.
+TEST(ComplexResult, WrittenOverAnotherIsTheFreshResultInTheSameRoom) {
+  const Complex x{-1.5, 2.25e-7}, y{3, -4}, z{1e300, -0.5};
+  ResultWithNumbers result{std::string(400, 'x'),
+                           {{"a", 1}, {"b", 2}, {"c", 3}, {"d", 4}, {"e", 5}, {"f", 6}}};
+  const char* const room = result.text.data();
+  for (const int digits : {ResultDigits::kMost, ResultDigits::kStandard, 1}) {
+    const ResultDigits shown(digits);
+    // Every operation after every other one, the longest texts before the shortest.
+    for (int before = kComplexOperationCount - 1; before >= 0; --before) {
+      for (int operation = 0; operation < kComplexOperationCount; ++operation) {
+        const auto op = static_cast<ComplexOperation>(operation);
+        WriteComplexResult(static_cast<ComplexOperation>(before), x, y, z, result);
+        WriteComplexResult(op, x, y, z, result);
+        ASSERT_EQ(result, ComputeComplexResultWithNumbers(op, x, y, z))
+            << before << " then " << operation << " with " << digits << " digits";
+      }
+    }
+  }
+  EXPECT_EQ(result.text.data(), room);
+}
+
 TEST(ComplexResult, OperationNamesAreTheListEntriesInOrder) {
   const std::string expected[] = {"1/X",      "mag (X)",  "phase (X)", "natural log (X)",
                                   "exp (X) ", "sqrt (X)", "X^2",       "X + Y",

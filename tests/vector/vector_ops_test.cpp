@@ -419,6 +419,30 @@ TEST(VectorResult, OrdinaryOperandsGiveThePlainFormulasResults) {
   }
 }
 
+// A batch writes each result into the one before it: whatever that held (a longer text, more
+// numbers, the other layout, the texts of more digits), the result is the one written afresh,
+// in the same room.
+TEST(VectorResult, WrittenOverAnotherIsTheFreshResultInTheSameRoom) {
+  const Vector x{1, -2.5e-9, 3e200}, y{-4, 5, 6};
+  ResultWithNumbers result{std::string(600, 'x'),
+                           {{"a", 1}, {"b", 2}, {"c", 3}, {"d", 4}, {"e", 5}, {"f", 6}}};
+  const char* const room = result.text.data();
+  for (const int digits : {ResultDigits::kMost, ResultDigits::kStandard, 1}) {
+    const ResultDigits shown(digits);
+    for (int before = 2 * kVectorOperationCount - 1; before >= 0; --before) {
+      for (int next = 0; next < 2 * kVectorOperationCount; ++next) {
+        const int dimension = next % 2;
+        const auto operation = static_cast<VectorOperation>(next / 2);
+        WriteVectorResult(before % 2, static_cast<VectorOperation>(before / 2), x, y, result);
+        WriteVectorResult(dimension, operation, x, y, result);
+        ASSERT_EQ(result, ComputeVectorResultWithNumbers(dimension, operation, x, y))
+            << before << " then " << next << " with " << digits << " digits";
+      }
+    }
+  }
+  EXPECT_EQ(result.text.data(), room);
+}
+
 TEST(VectorMagnitude, AddsTheSquaresOfIAndJBeforeK) {
   // With a large first component each small square is lost separately; added together first,
   // they survive and lift the root by one unit in the last place.
