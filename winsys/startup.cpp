@@ -56,10 +56,21 @@ void EndWithoutClosingTheDisplay(int status) {
   std::_Exit(status);
 }
 
+bool DesktopThemeHasColours() {
+  if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORMTHEME"))
+    return true;
+  // Qt's own theme for KDE Plasma, which it picks on this desktop and these versions only,
+  // reads the user's colour scheme from kdeglobals. The GNOME theme of Qt 6.4 reports no
+  // colours of its own, so loading it would only cost time.
+  return qgetenv("XDG_CURRENT_DESKTOP").toUpper() == "KDE" &&
+         qEnvironmentVariableIntValue("KDE_SESSION_VERSION") >= 4;
+}
+
 void PrepareQtStartup() {
-  // A theme that the user names is followed, with its colours where they are dark or of high
-  // contrast (ConfigureQtApplication); otherwise no desktop theme is loaded.
-  QGuiApplication::setDesktopSettingsAware(!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORMTHEME"));
+  // Where the desktop's theme may offer dark or high-contrast colours, it is loaded, and its
+  // colours followed where they are (ConfigureQtApplication); otherwise no desktop theme is
+  // loaded, which keeps start-up short.
+  QGuiApplication::setDesktopSettingsAware(DesktopThemeHasColours());
   ChooseWhoDrawsCaptions();
 }
 
@@ -115,12 +126,17 @@ QPalette ClassicPalette() {
 
 void ConfigureQtApplication(bool styleAsked) {
   // The classic look, unless the user asked for a style, whose own colours then come with it,
-  // or the desktop's theme offers dark or high-contrast colours.
+  // or the desktop's theme offers dark or high-contrast colours; in both, a text that would
+  // not stand out from its background gets black or white instead.
   if (!styleAsked)
     QApplication::setStyle("Windows");
-  if (!styleAsked && !PaletteAskedFor(QApplication::palette()))
+  const QPalette offered = QApplication::palette();
+  if (!styleAsked && !PaletteAskedFor(offered))
     QApplication::setPalette(ClassicPalette());
-  // Message boxes and menus use the font Windows gives them.
+  else if (const QPalette legible = WithLegibleTexts(offered); legible != offered)
+    QApplication::setPalette(legible);
+  // Message boxes and menus use the font Windows gives them, whatever the theme's fonts: with
+  // no class named, this also drops the fonts the theme gave to classes of widgets.
   QApplication::setFont(TemplateFont("MS Sans Serif", 8, 0));
   std::setlocale(LC_NUMERIC, "C");
   InstallAccessibility();

@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# A KDE Plasma session as Qt sees it (XDG_CURRENT_DESKTOP=KDE, KDE_SESSION_VERSION=5) with the
+# colour scheme SCHEME (dark or light, from kde/SCHEME.kdeglobals) in a private config folder,
+# on its own Xvfb display and session bus: runs the start-up checks of desktop_palette_tests
+# that fit the scheme, then the real program, whose main menu and first message box are
+# grabbed with grab_window into SHOTS/kde_SCHEME_program_*.png and must show the scheme's
+# window colour (dark) or the classic grey (light).
+# Usage: kde_session_test.sh SCHEME PATH_TO_desktop_palette_tests PATH_TO_QUILLET
+#        PATH_TO_grab_window SHOTS
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/../app/x_session.sh"
+if [ -z "${QUILLET_DBUS:-}" ]; then
+  # Qt's KDE theme listens on the session bus for changed settings: a private one.
+  exec env QUILLET_DBUS=1 dbus-run-session -- bash "$0" "$@"
+fi
+run_under_xvfb "$@"
+
+scheme=$1 tests=$2 program=$3 grab=$4 shots=$5
+case $scheme in
+  dark) face='#31363b' cases='KdeDark.*' ;;
+  light) face='#c0c0c0' cases='KdeLight.*' ;;
+  *) fail "unknown scheme $scheme" ;;
+esac
+config=$(mktemp -d)
+trap 'rm -rf "$config"' EXIT
+cp "$here/kde/$scheme.kdeglobals" "$config/kdeglobals"
+unset QT_QPA_PLATFORMTHEME QT_STYLE_OVERRIDE
+export XDG_CURRENT_DESKTOP=KDE KDE_SESSION_VERSION=5 XDG_CONFIG_HOME=$config
+
+"$tests" --gtest_filter="$cases"
+
+mkdir -p "$shots"
+# The grab and the window's face colour, which must be the scheme's.
+expect_face() { # window id, name of the screenshot
+  local seen
+  sleep 0.3
+  seen=$(env -u XDG_CURRENT_DESKTOP -u KDE_SESSION_VERSION "$grab" "$1" \
+    "$shots/kde_${scheme}_program_$2.png")
+  [ "$seen" = "$face" ] || fail "the $2 window is mostly $seen, not $face"
+}
+
+"$program" &
+pid=$!
+trap 'kill "$pid" 2>/dev/null || true; rm -rf "$config"' EXIT
+main_menu=$(wait_for_window "Quillet Calculator, Version 1.4")
+expect_face "$main_menu" main_menu
+# Tab moves from "Exit" into the function list, where "c" opens the calculator of complex
+# numbers; Enter calculates without an operation, which raises a message.
+press_keys "$main_menu" Tab c
+complex=$(wait_for_window "Complex Number Calculator")
+expect_face "$complex" complex_numbers
+press_keys "$complex" Return
+message=$(wait_for_window "Quillet")
+expect_face "$message" message
+press_keys "$message" Return
+wait_until_closed "Quillet"
+press_keys "$complex" Escape
+wait_until_closed "Complex Number Calculator"
+press_keys "$main_menu" Escape
+wait_for_exit "$pid"
+[ "$exit_status" -eq 0 ] || fail "the program exited with status $exit_status"
+echo "PASS: the $scheme KDE colour scheme, as Qt reads it, gave the program's windows $face"
