@@ -34,10 +34,10 @@ bool StyleAskedFor(int argc, const char* const* argv);
 
 // Once the QApplication exists: the classic Windows style and palette, unless the user asked
 // for a style (`styleAsked`), which then keeps its own colours, or for a palette
-// (PaletteAskedFor), with each of its texts made legible (WithLegibleTexts); the program's
-// own font for every kind of widget, message boxes and menus too, the "C" rules for numbers in the
-// C library, which Qt has just set from the user's locale, and what screen readers see of the
-// program.
+// (PaletteAskedFor), with each of its texts made legible (WithLegibleTexts), chosen again
+// whenever the desktop's theme changes; the program's own font for every kind of widget,
+// message boxes and menus too; the "C" rules for numbers in the C library, which Qt has just
+// set from the user's locale; and what screen readers see of the program.
 void ConfigureQtApplication(bool styleAsked = false);
 
 // Whether `offered`, the palette of the desktop's theme, is one that a user chose over the
