@@ -1,8 +1,9 @@
 // The program's start-up on a KDE Plasma desktop, faked by kde_session_test.sh with a
 // kdeglobals of its own: a dark colour scheme is followed, with every text legible, a light
 // one leaves the classic look, and in both the program keeps its own font and plain buttons.
-// Run only through that script, which picks the cases that fit its scheme (KdeDark.* or
-// KdeLight.*); each dialog is saved as screenshots/kde_<scheme>_<id>.png.
+// A high-contrast scheme is followed too. Run only through that script, which picks the cases
+// that fit its scheme (KdeDark.*, KdeContrast.* or KdeLight.*); each dialog is saved as
+// screenshots/kde_<scheme>_<id>.png.
 
 #include <functional>
 
@@ -99,19 +100,8 @@ void ExpectTheProgramsFontAndPlainButtons(const QString& scheme) {
   });
 }
 
-TEST(KdeDark, TheSchemesColoursAreFollowed) {
-  const QPalette palette = QApplication::palette();
-  EXPECT_EQ(palette.color(QPalette::Window), QColor(49, 54, 59));
-  EXPECT_EQ(palette.color(QPalette::WindowText), QColor(239, 240, 241));
-  EXPECT_EQ(palette.color(QPalette::Button), QColor(49, 54, 59));
-  EXPECT_EQ(palette.color(QPalette::Base), QColor(35, 38, 41));
-  EXPECT_EQ(palette.color(QPalette::Text), QColor(239, 240, 241));
-  EXPECT_EQ(palette.color(QPalette::Highlight), QColor(61, 174, 233));
-  // The program's own style stays, only its colours change.
-  EXPECT_EQ(QApplication::style()->name().toLower(), "windows");
-}
-
-TEST(KdeDark, EveryTextIsLegible) {
+// Every text of every window stands out from what it is drawn on.
+void ExpectEveryTextLegible() {
   ForEveryWindow([](QWidget* window, const QString&) {
     QList<QWidget*> widgets = window->findChildren<QWidget*>();
     widgets.append(window);
@@ -136,8 +126,44 @@ TEST(KdeDark, EveryTextIsLegible) {
   });
 }
 
+TEST(KdeDark, TheSchemesColoursAreFollowed) {
+  const QPalette palette = QApplication::palette();
+  EXPECT_EQ(palette.color(QPalette::Window), QColor(49, 54, 59));
+  EXPECT_EQ(palette.color(QPalette::WindowText), QColor(239, 240, 241));
+  EXPECT_EQ(palette.color(QPalette::Button), QColor(49, 54, 59));
+  EXPECT_EQ(palette.color(QPalette::Base), QColor(35, 38, 41));
+  EXPECT_EQ(palette.color(QPalette::Text), QColor(239, 240, 241));
+  EXPECT_EQ(palette.color(QPalette::Highlight), QColor(61, 174, 233));
+  // The program's own style stays, only its colours change.
+  EXPECT_EQ(QApplication::style()->name().toLower(), "windows");
+}
+
+TEST(KdeDark, EveryTextIsLegible) {
+  ExpectEveryTextLegible();
+}
+
 TEST(KdeDark, TheProgramKeepsItsFontAndPlainButtons) {
   ExpectTheProgramsFontAndPlainButtons(QStringLiteral("dark"));
+}
+
+// Black on white is what a user asks for who needs the most contrast.
+TEST(KdeContrast, TheSchemesColoursAreFollowed) {
+  const QPalette palette = QApplication::palette();
+  for (const QPalette::ColorRole face : {QPalette::Window, QPalette::Button, QPalette::Base})
+    EXPECT_EQ(palette.color(face), QColor(Qt::white)) << face;
+  for (const QPalette::ColorRole text :
+       {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+    EXPECT_EQ(palette.color(text), QColor(Qt::black)) << text;
+  EXPECT_EQ(palette.color(QPalette::Highlight), QColor(Qt::black));
+  EXPECT_EQ(QApplication::style()->name().toLower(), "windows");
+}
+
+TEST(KdeContrast, EveryTextIsLegible) {
+  ExpectEveryTextLegible();
+}
+
+TEST(KdeContrast, TheProgramKeepsItsFontAndPlainButtons) {
+  ExpectTheProgramsFontAndPlainButtons(QStringLiteral("contrast"));
 }
 
 TEST(KdeLight, TheClassicLookStays) {

@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # A KDE Plasma session as Qt sees it (XDG_CURRENT_DESKTOP=KDE, KDE_SESSION_VERSION=5) with the
-# colour scheme SCHEME (dark or light, from kde/SCHEME.kdeglobals) in a private config folder,
-# on its own Xvfb display and session bus: runs the start-up checks of desktop_palette_tests
-# that fit the scheme, then the real program, whose main menu and first message box are
-# grabbed with grab_window into SHOTS/kde_SCHEME_program_*.png and must show the scheme's
-# window colour (dark) or the classic grey (light), and the other scheme's once the user picks
-# that one while the program runs.
+# colour scheme SCHEME (dark, contrast or light, from kde/SCHEME.kdeglobals) in a private
+# config folder, on its own Xvfb display and session bus: runs the start-up checks of
+# desktop_palette_tests that fit the scheme, then the real program, whose windows are grabbed
+# with grab_window into SHOTS/kde_SCHEME_program_*.png and must show the scheme's window colour
+# (dark, contrast) or the classic grey (light), and the other scheme's once the user picks that
+# one while the program runs.
 # Usage: kde_session_test.sh SCHEME PATH_TO_desktop_palette_tests PATH_TO_QUILLET
 #        PATH_TO_grab_window SHOTS
 set -euo pipefail
@@ -20,6 +20,7 @@ run_under_xvfb "$@"
 scheme=$1 tests=$2 program=$3 grab=$4 shots=$5
 case $scheme in
   dark) face='#31363b' cases='KdeDark.*' other=light other_face='#c0c0c0' ;;
+  contrast) face='#ffffff' cases='KdeContrast.*' other=light other_face='#c0c0c0' ;;
   light) face='#c0c0c0' cases='KdeLight.*' other=dark other_face='#31363b' ;;
   *) fail "unknown scheme $scheme" ;;
 esac
