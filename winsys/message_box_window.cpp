@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
+#include <QIcon>
 #include <QKeyEvent>
 
 #include "winsys/caption_strip.h"
@@ -25,6 +26,9 @@ MessageBoxWindow::MessageBoxWindow(QWidget* parent, const QString& caption, cons
   setTextFormat(Qt::PlainText);
   setText(text);
   setStandardButtons(QMessageBox::Ok);
+  // The desktop's theme may ask for icons on dialog buttons (KDE's and GNOME's do); the
+  // program's OK is a plain button.
+  button(QMessageBox::Ok)->setIcon(QIcon());
   setDefaultButton(QMessageBox::Ok);
   setEscapeButton(QMessageBox::Ok);
 }

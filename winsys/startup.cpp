@@ -7,7 +7,9 @@
 #include <string_view>
 
 #include <QApplication>
+#include <QEvent>
 #include <QPalette>
+#include <QPointer>
 #include <QStyle>
 
 #include "winsys/accessibility.h"
@@ -56,10 +58,21 @@ void EndWithoutClosingTheDisplay(int status) {
   std::_Exit(status);
 }
 
+bool DesktopThemeHasColours() {
+  if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORMTHEME"))
+    return true;
+  // Qt's own theme for KDE Plasma, which it picks on this desktop and these versions only,
+  // reads the user's colour scheme from kdeglobals. The GNOME theme of Qt 6.4 reports no
+  // colours of its own, so loading it would only cost time.
+  return qgetenv("XDG_CURRENT_DESKTOP").toUpper() == "KDE" &&
+         qEnvironmentVariableIntValue("KDE_SESSION_VERSION") >= 4;
+}
+
 void PrepareQtStartup() {
-  // A theme that the user names is followed, with its colours where they are dark or of high
-  // contrast (ConfigureQtApplication); otherwise no desktop theme is loaded.
-  QGuiApplication::setDesktopSettingsAware(!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORMTHEME"));
+  // Where the desktop's theme may offer dark or high-contrast colours, it is loaded, and its
+  // colours followed where they are (ConfigureQtApplication); otherwise no desktop theme is
+  // loaded, which keeps start-up short.
+  QGuiApplication::setDesktopSettingsAware(DesktopThemeHasColours());
   ChooseWhoDrawsCaptions();
 }
 
@@ -113,14 +126,55 @@ QPalette ClassicPalette() {
   return palette;
 }
 
+namespace {
+
+// The classic palette, unless the user asked for a style, whose own colours then come with it,
+// or the desktop's theme offers dark or high-contrast colours; in both, a text that would not
+// stand out from its background gets black or white instead.
+void ChoosePalette(bool styleAsked) {
+  const QPalette offered = QApplication::palette();
+  if (!styleAsked && !PaletteAskedFor(offered))
+    QApplication::setPalette(ClassicPalette());
+  else if (const QPalette legible = WithLegibleTexts(offered); legible != offered)
+    QApplication::setPalette(legible);
+}
+
+// Chooses again when the user picks other colours on the desktop while the program runs (KDE
+// Plasma tells Qt's theme over the session bus). Qt resolves the program's palette against the
+// theme's new one, which would keep the classic look on a dark scheme, or mix the schemes, so
+// the choice starts from the theme's own palette again.
+class ThemeChangeFollower : public QObject {
+ public:
+  explicit ThemeChangeFollower(bool styleAsked) : QObject(qApp), styleAsked_(styleAsked) {
+    qApp->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    // Qt tells every window; once for each of them is harmless, since the choice is the same.
+    if (event->type() == QEvent::ThemeChange && watched->isWindowType()) {
+      QApplication::setPalette(QPalette());
+      ChoosePalette(styleAsked_);
+    }
+    return false;
+  }
+
+ private:
+  bool styleAsked_;
+};
+
+}  // namespace
+
 void ConfigureQtApplication(bool styleAsked) {
-  // The classic look, unless the user asked for a style, whose own colours then come with it,
-  // or the desktop's theme offers dark or high-contrast colours.
   if (!styleAsked)
     QApplication::setStyle("Windows");
-  if (!styleAsked && !PaletteAskedFor(QApplication::palette()))
-    QApplication::setPalette(ClassicPalette());
-  // Message boxes and menus use the font Windows gives them.
+  ChoosePalette(styleAsked);
+  // One follower for the application, however often the tests configure it.
+  static QPointer<ThemeChangeFollower> follower;
+  if (QGuiApplication::desktopSettingsAware() && !follower)
+    follower = new ThemeChangeFollower(styleAsked);
+  // Message boxes and menus use the font Windows gives them, whatever the theme's fonts: with
+  // no class named, this also drops the fonts the theme gave to classes of widgets.
   QApplication::setFont(TemplateFont("MS Sans Serif", 8, 0));
   std::setlocale(LC_NUMERIC, "C");
   InstallAccessibility();

@@ -19,8 +19,12 @@ int AfxWinMain(int argc, char** argv);
 // teardown, after flushing the standard streams.
 [[noreturn]] void EndWithoutClosingTheDisplay(int status);
 
-// Before the QApplication exists: no desktop theme plugin is loaded unless the user names one
-// in QT_QPA_PLATFORMTHEME, which keeps start-up short and the look the program's own.
+// Whether the desktop's theme may offer colours of its own: one named in QT_QPA_PLATFORMTHEME,
+// or Qt's theme for a KDE Plasma session, which reads the user's colour scheme.
+bool DesktopThemeHasColours();
+
+// Before the QApplication exists: the desktop's theme is loaded only where it may offer
+// colours (DesktopThemeHasColours), which keeps start-up short and the look the program's own.
 // It also chooses who draws the title bars on Wayland (ChooseWhoDrawsCaptions).
 void PrepareQtStartup();
 
@@ -30,8 +34,10 @@ bool StyleAskedFor(int argc, const char* const* argv);
 
 // Once the QApplication exists: the classic Windows style and palette, unless the user asked
 // for a style (`styleAsked`), which then keeps its own colours, or for a palette
-// (PaletteAskedFor); the message boxes' font, the "C" rules for numbers in the C library,
-// which Qt has just set from the user's locale, and what screen readers see of the program.
+// (PaletteAskedFor), with each of its texts made legible (WithLegibleTexts), chosen again
+// whenever the desktop's theme changes; the program's own font for every kind of widget,
+// message boxes and menus too; the "C" rules for numbers in the C library, which Qt has just
+// set from the user's locale; and what screen readers see of the program.
 void ConfigureQtApplication(bool styleAsked = false);
 
 // Whether `offered`, the palette of the desktop's theme, is one that a user chose over the

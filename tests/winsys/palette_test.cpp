@@ -52,6 +52,28 @@ TEST(Palette, OnlyDarkOrHighContrastColoursAreTakenOverTheClassicLook) {
     EXPECT_EQ(PaletteAskedFor(palette), taken) << name;
 }
 
+// Breeze's selection, near white on a light blue, reads at 2.4:1: it gets black, at 8.4:1. A
+// legible text keeps its colour, and so does a disabled one, which is meant to recede.
+TEST(Palette, ATextThatDoesNotStandOutGetsBlackOrWhite) {
+  QPalette dark = DarkPalette();
+  dark.setColor(QPalette::HighlightedText, QColor(252, 252, 252));
+  dark.setColor(QPalette::ToolTipBase, QColor(0x31, 0x36, 0x3b));
+  dark.setColor(QPalette::ToolTipText, QColor(0x40, 0x40, 0x40));
+  const QPalette legible = WithLegibleTexts(dark);
+  for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+    SCOPED_TRACE(group);
+    EXPECT_EQ(legible.color(group, QPalette::HighlightedText), QColor(Qt::black));
+    EXPECT_EQ(legible.color(group, QPalette::ToolTipText), QColor(Qt::white));
+    for (const QPalette::ColorRole kept :
+         {QPalette::WindowText, QPalette::ButtonText, QPalette::Text, QPalette::Window,
+          QPalette::Highlight, QPalette::Base})
+      EXPECT_EQ(legible.color(group, kept), dark.color(group, kept)) << kept;
+  }
+  EXPECT_EQ(legible.color(QPalette::Disabled, QPalette::WindowText),
+            dark.color(QPalette::Disabled, QPalette::WindowText));
+  EXPECT_EQ(WithLegibleTexts(ClassicPalette()), ClassicPalette());
+}
+
 TEST(Palette, ContrastRunsFromOneToTwentyOne) {
   EXPECT_DOUBLE_EQ(ContrastRatio(Qt::black, Qt::white), 21.0);
   EXPECT_DOUBLE_EQ(ContrastRatio(Qt::white, Qt::black), 21.0);

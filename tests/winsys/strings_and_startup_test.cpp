@@ -1,6 +1,8 @@
 // CString formatting and loading, and the start-up steps shared by the program and tests.
 
 #include <clocale>
+#include <utility>
+#include <vector>
 
 #include <gtest/gtest.h>
 #include <QApplication>
@@ -70,6 +72,40 @@ TEST(Startup, OnlyTheDesktopPlatformsConnectToTheSessionBus) {
     EXPECT_EQ(PlatformUsesTheSessionBus(platform), usesTheBus) << platform;
   // The suite runs on the offscreen platform: no thread is started.
   EXPECT_FALSE(ConnectToTheSessionBusMeanwhile().joinable());
+}
+
+// Qt 6.4 reads colours only from a KDE Plasma session's scheme, with its theme for KDE, which
+// it picks for that desktop name, upper-cased, and a session version of 4 or later.
+TEST(Startup, TheDesktopThemeIsLoadedWhereItMayOfferColours) {
+  const struct {
+    const char* desktop;
+    const char* kdeVersion;
+    const char* namedTheme;
+    bool loaded;
+  } cases[] = {
+      {"KDE", "5", "", true},      {"KDE", "6", "", true},        {"kde", "4", "", true},
+      {"KDE", "3", "", false},     {"KDE", "", "", false},        {"KDE:GNOME", "5", "", false},
+      {"GNOME", "", "", false},    {"X-Cinnamon", "", "", false}, {"", "5", "", false},
+      {"GNOME", "", "gtk3", true}, {"", "", "kde", true},
+  };
+  const char* const variables[] = {"XDG_CURRENT_DESKTOP", "KDE_SESSION_VERSION",
+                                   "QT_QPA_PLATFORMTHEME"};
+  std::vector<std::pair<const char*, QByteArray>> saved;
+  for (const char* variable : variables)
+    saved.emplace_back(variable, qgetenv(variable));
+  for (const auto& [desktop, kdeVersion, namedTheme, loaded] : cases) {
+    qputenv("XDG_CURRENT_DESKTOP", desktop);
+    qputenv("KDE_SESSION_VERSION", kdeVersion);
+    qputenv("QT_QPA_PLATFORMTHEME", namedTheme);
+    EXPECT_EQ(DesktopThemeHasColours(), loaded)
+        << desktop << " " << kdeVersion << " " << namedTheme;
+  }
+  for (const auto& [variable, value] : saved) {
+    if (value.isNull())
+      qunsetenv(variable);
+    else
+      qputenv(variable, value);
+  }
 }
 
 TEST(Startup, TheClassicStyleAndTheCNumbersHoldWhateverTheDesktop) {
