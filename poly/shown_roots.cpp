@@ -3,7 +3,10 @@
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
+#include <string_view>
 
+#include "common/general_number.h"
+#include "common/result_text.h"
 #include "poly/cube_roots.h"
 #include "poly/inclusion_discs.h"
 #include "poly/multiple_roots.h"
@@ -104,6 +107,67 @@ int ShowMultipleRoots(std::span<const double> coefficients, std::span<Complex> r
   return count;
 }
 
+// Whether every number in [low, high] shows as one text at `digits` significant digits once
+// cleaned up: all of them below the zero threshold, which show as 0, or all beyond it, with the
+// two ends printing alike. Rounding to a number of digits never decreases as the number grows,
+// and a text (fixed or exponent form, sign included) is its rounded value's alone, so that two
+// ends that print alike print like everything between them.
+bool PartDecided(double low, double high, int digits) {
+  if (!std::isfinite(low) || !std::isfinite(high))
+    return false;
+  if (low > -kZeroThreshold && high < kZeroThreshold)
+    return true;
+  if (!(low >= kZeroThreshold || high <= -kZeroThreshold))
+    return false;
+  char low_text[ResultDigits::kMost + 16], high_text[ResultDigits::kMost + 16];
+  const char* low_end = WriteGeneralNumber(low_text, std::end(low_text), low, digits);
+  const char* high_end = WriteGeneralNumber(high_text, std::end(high_text), high, digits);
+  return std::string_view(low_text, low_end) == std::string_view(high_text, high_end);
+}
+
+// The part's bounds as the clean-up leaves them: a part decided to show as 0 is 0.
+void CleanUpBounds(double& low, double& high) {
+  if (low > -kZeroThreshold && high < kZeroThreshold)
+    low = high = 0.0;
+}
+
+// Whether the closed forms' approximations `roots`, cleaned up and where they stand, show the
+// texts that the refined roots show, at the digits in use, in the same places.
+//
+// Why the texts are then the same: the discs, proven at the approximations themselves, are
+// isolated, so each holds exactly one root, and those are the n distinct roots (a disc no wider
+// than its Weierstrass disc holds the root of that disc). The refinement starts from the
+// approximations, moves each toward its root, and leaves it with a disc of its own that holds
+// that root and is no wider than the one it started from; so each refined root lies within
+// twice the radius of its approximation's disc. Every point of that twice wider disc shows, in
+// each part, the one text that the approximation shows (PartDecided); the root itself is such
+// a point, so these texts are its own in every printed digit, as the refined root's are. And
+// every point of it is clearly nearest to its own original position, so the placement leaves
+// the refined roots, and the approximations, in the order given (KeepsGivenOrder). Isolated
+// discs also rule out a multiple root, the one other thing that would change a text.
+bool TextsProvenAsComputed(std::span<const double> coefficients, const ScaledPolynomial& scaled,
+                           std::span<const Complex> roots, std::span<const Complex> original) {
+  const RootValues values = Proven(coefficients, scaled, roots);
+  const int digits = ResultDigits::InUse();
+  Box boxes[kMaxDegree];
+  for (size_t i = 0; i < roots.size(); ++i) {
+    const RootValue& v = values[i];
+    const double reach = 2 * v.radius;
+    if (!v.isolated || !std::isfinite(reach))
+      return false;
+    // The bounds rounded outwards.
+    Box& box = boxes[i];
+    box = {std::nextafter(v.re - reach, -HUGE_VAL), std::nextafter(v.re + reach, HUGE_VAL),
+           std::nextafter(v.im - reach, -HUGE_VAL), std::nextafter(v.im + reach, HUGE_VAL)};
+    if (!PartDecided(box.re_low, box.re_high, digits) ||
+        !PartDecided(box.im_low, box.im_high, digits))
+      return false;
+    CleanUpBounds(box.re_low, box.re_high);
+    CleanUpBounds(box.im_low, box.im_high);
+  }
+  return KeepsGivenOrder(std::span(boxes, roots.size()), original);
+}
+
 }  // namespace
 
 RootValues ProvenRoots(std::span<const double> coefficients, std::span<const Complex> roots) {
@@ -117,8 +181,13 @@ bool AllFinite(std::span<const Complex> roots) {
 }
 
 RootValues FinishRoots(std::span<const double> coefficients, std::span<Complex> roots,
-                       std::span<const Complex> original, CleanUp clean_up) {
+                       std::span<const Complex> original, CleanUp clean_up, RootsWanted wanted) {
   const ScaledPolynomial scaled = ScaleToRange(FromHighestFirst(coefficients));
+  if (wanted == RootsWanted::TextsOnly && clean_up == CleanUp::Yes &&
+      TextsProvenAsComputed(coefficients, scaled, roots, original)) {
+    CleanUpRoots(roots);
+    return {};
+  }
   Complex computed[4];
   std::copy(roots.begin(), roots.end(), computed);
   KnownEvaluation evaluations[kMaxDegree];
