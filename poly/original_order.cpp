@@ -54,10 +54,11 @@ bool PutsUpperRootFirst(std::span<const Complex> roots, std::span<const Complex>
          std::fabs(upper.im + lower.im) <= tie;
 }
 
-// The largest and the smallest |re| + |im| distance of a point in `box` from `position`.
+// The largest and the smallest |re| + |im| distance of a point in `box` from `position` (a NaN
+// bound gives NaN).
 double Farthest(const Box& box, Complex position) {
-  return std::fmax(std::fabs(box.re_low - position.re), std::fabs(box.re_high - position.re)) +
-         std::fmax(std::fabs(box.im_low - position.im), std::fabs(box.im_high - position.im));
+  return std::max(std::fabs(box.re_low - position.re), std::fabs(box.re_high - position.re)) +
+         std::max(std::fabs(box.im_low - position.im), std::fabs(box.im_high - position.im));
 }
 double Nearest(const Box& box, Complex position) {
   const auto gap = [](double low, double high, double x) {
@@ -75,18 +76,19 @@ bool KeepsGivenOrder(std::span<const Box> boxes, std::span<const Complex> origin
     if (!IsFinite(original[k]))
       return false;
     const Box& b = boxes[k];
-    const double box_size = std::fmax(std::fabs(b.re_low), std::fabs(b.re_high)) +
-                            std::fmax(std::fabs(b.im_low), std::fabs(b.im_high));
-    largest = std::fmax(largest, std::fmax(box_size, Size(original[k])));
+    const double box_size = std::max(std::fabs(b.re_low), std::fabs(b.re_high)) +
+                            std::max(std::fabs(b.im_low), std::fabs(b.im_high));
+    largest = std::max(largest, std::max(box_size, Size(original[k])));
   }
   // The placement keeps the given order where each root is nearer to its own position by
   // 3 kTie of the largest size; one kTie more covers the rounding of its distances and sizes,
-  // which is far below it.
-  for (size_t i = 0; i < n; ++i)
+  // which is far below it. A bound that is not a number fails every comparison.
+  for (size_t i = 0; i < n; ++i) {
+    const double own = Farthest(boxes[i], original[i]) + 4 * kTie * largest;
     for (size_t k = 0; k < n; ++k)
-      if (k != i &&
-          !(Farthest(boxes[i], original[i]) + 4 * kTie * largest < Nearest(boxes[i], original[k])))
+      if (k != i && !(own < Nearest(boxes[i], original[k])))
         return false;
+  }
   return true;
 }
 

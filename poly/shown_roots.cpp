@@ -1,8 +1,10 @@
 #include "poly/shown_roots.h"
 
 #include <algorithm>
+#include <bit>
 #include <cfloat>
 #include <cmath>
+#include <cstdint>
 #include <string_view>
 
 #include "common/general_number.h"
@@ -125,6 +127,18 @@ bool PartDecided(double low, double high, int digits) {
   return std::string_view(low_text, low_end) == std::string_view(high_text, high_end);
 }
 
+// The next double below x, for a finite x (as std::nextafter(x, -HUGE_VAL), at a fraction of
+// its cost), and the next one above.
+double Below(double x) {
+  if (x == 0)
+    return -DBL_TRUE_MIN;
+  const auto bits = std::bit_cast<uint64_t>(x);
+  return std::bit_cast<double>(x > 0 ? bits - 1 : bits + 1);
+}
+double Above(double x) {
+  return -Below(-x);
+}
+
 // The part's bounds as the clean-up leaves them: a part decided to show as 0 is 0.
 void CleanUpBounds(double& low, double& high) {
   if (low > -kZeroThreshold && high < kZeroThreshold)
@@ -157,8 +171,7 @@ bool TextsProvenAsComputed(std::span<const double> coefficients, const ScaledPol
       return false;
     // The bounds rounded outwards.
     Box& box = boxes[i];
-    box = {std::nextafter(v.re - reach, -HUGE_VAL), std::nextafter(v.re + reach, HUGE_VAL),
-           std::nextafter(v.im - reach, -HUGE_VAL), std::nextafter(v.im + reach, HUGE_VAL)};
+    box = {Below(v.re - reach), Above(v.re + reach), Below(v.im - reach), Above(v.im + reach)};
     if (!PartDecided(box.re_low, box.re_high, digits) ||
         !PartDecided(box.im_low, box.im_high, digits))
       return false;
