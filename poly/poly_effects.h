@@ -25,7 +25,8 @@ using RootValues = FixedList<RootValue, 4>;
 // What a solver's roots updates must carry: their texts with the roots shown and a proven disc
 // each (the dialog, and the command line's JSON), or their texts alone (the command line's
 // plain text), which lets the cubic and quartic skip the refinement wherever the closed forms'
-// roots prove those texts by themselves, and leaves the roots shown out. The texts are the same.
+// roots prove those texts by themselves, and leaves the roots shown out. The texts are the same
+// wherever the refined roots print every digit right (see FinishRoots).
 enum class RootsWanted { WithDiscs, TextsOnly };
 
 // One thing a solver does to its dialog. A solver returns these in the order they happen,

@@ -146,19 +146,24 @@ void CleanUpBounds(double& low, double& high) {
 }
 
 // Whether the closed forms' approximations `roots`, cleaned up and where they stand, show the
-// texts that the refined roots show, at the digits in use, in the same places.
+// true roots' texts at the digits in use, every printed digit and the order proven.
 //
-// Why the texts are then the same: the discs, proven at the approximations themselves, are
-// isolated, so each holds exactly one root, and those are the n distinct roots (a disc no wider
-// than its Weierstrass disc holds the root of that disc). The refinement starts from the
-// approximations, moves each toward its root, and leaves it with a disc of its own that holds
-// that root and is no wider than the one it started from; so each refined root lies within
-// twice the radius of its approximation's disc. Every point of that twice wider disc shows, in
-// each part, the one text that the approximation shows (PartDecided); the root itself is such
-// a point, so these texts are its own in every printed digit, as the refined root's are. And
-// every point of it is clearly nearest to its own original position, so the placement leaves
-// the refined roots, and the approximations, in the order given (KeepsGivenOrder). Isolated
-// discs also rule out a multiple root, the one other thing that would change a text.
+// The discs, proven at the approximations themselves, are isolated, so each holds exactly one
+// root, and those are the n distinct roots (a disc no wider than its Weierstrass disc holds
+// the root of that disc), which also rules out a multiple root. Every point of the disc widened
+// to twice its radius shows, in each part, the one text that the approximation shows
+// (PartDecided); the root is such a point, so these are its texts in every printed digit. And
+// every point of it is clearly nearest to its own original position, so that the placement
+// leaves the roots in the order given (KeepsGivenOrder).
+//
+// What this does not prove is that the refined roots print alike: the refinement gives no
+// bound beforehand on where it leaves a root (it moves right closed forms by a unit in the last
+// place, and its disc may then be wider than theirs). The texts are the same wherever the
+// refined root prints every digit right; the doubled radius keeps the true root at least the
+// closed form's radius from any rounding edge of the printed digits, so that a text could
+// differ only where the refined root lies farther than that from the true root, across such an
+// edge. Comparisons of both paths byte for byte, on more than two million polynomials of every
+// class at 1, 5, 9 and 17 digits, found no difference.
 bool TextsProvenAsComputed(std::span<const double> coefficients, const ScaledPolynomial& scaled,
                            std::span<const Complex> roots, std::span<const Complex> original) {
   const RootValues values = Proven(coefficients, scaled, roots);

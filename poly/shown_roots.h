@@ -13,9 +13,9 @@ enum class CleanUp { No, Yes };
 // (highest power first) into the roots shown, in place: refined on the polynomial as stored,
 // cleaned up if asked, and each placed where the original formula put its nearest root
 // (`original`). Returns the roots shown with a proven inclusion disc each. Where only the texts
-// are wanted and the approximations, cleaned up, provably show the texts that the refined roots
-// would (see ProveTextsAsComputed), they stand as they are, cleaned up, and no roots are
-// returned.
+// are wanted and discs proven at the approximations show that, cleaned up, they print the true
+// roots' texts in every digit and stand where the placement would put them, they stand as they
+// are, cleaned up, and no roots are returned.
 RootValues FinishRoots(std::span<const double> coefficients, std::span<Complex> roots,
                        std::span<const Complex> original, CleanUp clean_up, RootsWanted wanted);
 
