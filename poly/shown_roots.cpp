@@ -121,6 +121,9 @@ bool PartDecided(double low, double high, int digits) {
     return true;
   if (!(low >= kZeroThreshold || high <= -kZeroThreshold))
     return false;
+  RoundedDecimal low_decimal, high_decimal;
+  if (RoundToDigits(low, digits, low_decimal) && RoundToDigits(high, digits, high_decimal))
+    return low_decimal == high_decimal;
   char low_text[ResultDigits::kMost + 16], high_text[ResultDigits::kMost + 16];
   const char* low_end = WriteGeneralNumber(low_text, std::end(low_text), low, digits);
   const char* high_end = WriteGeneralNumber(high_text, std::end(high_text), high, digits);
