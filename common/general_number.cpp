@@ -67,11 +67,8 @@ char* WriteDigits(char* out, const char* digits, int count) {
   return out;
 }
 
-}  // namespace
-
-bool RoundToDigits(double value, int precision, RoundedDecimal& rounded) {
-  if (precision == 0)
-    precision = 1;
+// RoundToDigits, inlined into the writing of each number, which it is most of.
+[[gnu::always_inline]] inline bool Rounded(double value, int precision, RoundedDecimal& rounded) {
   const auto bits = std::bit_cast<uint64_t>(value);
   const int biased = static_cast<int>(bits >> 52 & 0x7ff);
   // Zeros, subnormals, infinities and not-a-numbers, and more digits than a double has.
@@ -100,11 +97,17 @@ bool RoundToDigits(double value, int precision, RoundedDecimal& rounded) {
   return true;
 }
 
+}  // namespace
+
+bool RoundToDigits(double value, int precision, RoundedDecimal& rounded) {
+  return Rounded(value, precision == 0 ? 1 : precision, rounded);
+}
+
 char* WriteGeneralNumber(char* first, char* last, double value, int precision) {
   if (precision == 0)
     precision = 1;
   RoundedDecimal rounded;
-  if (!RoundToDigits(value, precision, rounded))
+  if (!Rounded(value, precision, rounded))
     return std::to_chars(first, last, value, std::chars_format::general, precision).ptr;
   uint64_t digits = rounded.digits;
   const int exponent = rounded.exponent;
