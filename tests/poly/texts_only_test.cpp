@@ -134,18 +134,7 @@ TEST_P(TextsOnlyRandomized, ShowTheFullPathsTexts) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Classes, TextsOnlyRandomized,
-                         testing::Values(RootClass::Cluster1e2, RootClass::Cluster1e3,
-                                         RootClass::Cluster1e4, RootClass::MultipleRoots,
-                                         RootClass::WideCoefficients, RootClass::WideRoots,
-                                         RootClass::ShortCoefficients, RootClass::WholeRange,
-                                         RootClass::WholeRangeCoefficients),
-                         [](const testing::TestParamInfo<RootClass>& info) {
-                           std::string name = ClassName(info.param);
-                           for (char& c : name)
-                             if (!std::isalnum(static_cast<unsigned char>(c)))
-                               c = '_';
-                           return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Classes, TextsOnlyRandomized, testing::ValuesIn(kRootClasses),
+                         [](const auto& info) { return TestNameOf(info.param); });
 
 }  // namespace
