@@ -10,12 +10,12 @@
 namespace {
 
 // The parser lets only 3, 4 or 5 coefficients through.
-void Run(const RootsRequest& request, CalculationEvents& events) {
-  CalculatePolynomial(request.coefficients, events.effects);
+void Run(const RootsRequest& request, CalculationEvents& events, RootsWanted wanted) {
+  CalculatePolynomial(request.coefficients, events.effects, wanted);
   events.result.clear();
 }
 
-void Run(const ComplexRequest& request, CalculationEvents& events) {
+void Run(const ComplexRequest& request, CalculationEvents& events, RootsWanted) {
   const auto& p = request.parts;
   events.effects.clear();
   events.result.clear();
@@ -23,7 +23,7 @@ void Run(const ComplexRequest& request, CalculationEvents& events) {
                      events.result.Next());
 }
 
-void Run(const VectorRequest& request, CalculationEvents& events) {
+void Run(const VectorRequest& request, CalculationEvents& events, RootsWanted) {
   const auto& c = request.components;
   events.effects.clear();
   events.result.clear();
@@ -33,8 +33,9 @@ void Run(const VectorRequest& request, CalculationEvents& events) {
 
 }  // namespace
 
-void RunCalculation(const CalculationRequest& request, CalculationEvents& events) {
-  std::visit([&events](const auto& r) { Run(r, events); }, request);
+void RunCalculation(const CalculationRequest& request, CalculationEvents& events,
+                    RootsWanted wanted) {
+  std::visit([&events, wanted](const auto& r) { Run(r, events, wanted); }, request);
 }
 
 bool ProducedResult(const CalculationEvents& events) {

@@ -129,7 +129,9 @@ void CalculatorSession::Calculate(std::span<const std::string_view> words, long 
     ReportUsageError(Where(line) + error->problem);
     return;
   }
-  RunCalculation(std::get<CalculationRequest>(parsed), events_);
+  // The plain text shows no discs, which lets the solvers skip what only the discs need.
+  RunCalculation(std::get<CalculationRequest>(parsed), events_,
+                 format_ == Format::Json ? RootsWanted::WithDiscs : RootsWanted::TextsOnly);
   if (format_ == Format::Json)
     AppendJson(events_, out_);
   else

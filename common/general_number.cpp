@@ -67,19 +67,13 @@ char* WriteDigits(char* out, const char* digits, int count) {
   return out;
 }
 
-}  // namespace
-
-char* WriteGeneralNumber(char* first, char* last, double value, int precision) {
-  if (precision == 0)
-    precision = 1;
+// RoundToDigits, inlined into the writing of each number, which it is most of.
+[[gnu::always_inline]] inline bool Rounded(double value, int precision, RoundedDecimal& rounded) {
   const auto bits = std::bit_cast<uint64_t>(value);
   const int biased = static_cast<int>(bits >> 52 & 0x7ff);
   // Zeros, subnormals, infinities and not-a-numbers, and more digits than a double has.
-  const auto general = [&] {
-    return std::to_chars(first, last, value, std::chars_format::general, precision).ptr;
-  };
   if (precision > kMostDigits || biased == 0 || biased == 0x7ff)
-    return general();
+    return false;
   const uint64_t m = (bits & ((uint64_t{1} << 52) - 1)) | (uint64_t{1} << 52);
   const int e = biased - 1075;  // |value| = m * 2^e, with 2^52 <= m < 2^53
   // floor(log10 |value|), or one less: 78913 / 2^18 is just below log10(2).
@@ -87,18 +81,36 @@ char* WriteGeneralNumber(char* first, char* last, double value, int precision) {
   const uint64_t limit = kPowersOfTen[static_cast<std::size_t>(precision)];
   uint64_t digits;
   if (!ScaledAndRounded(m, e, precision - 1 - exponent, digits))
-    return general();
+    return false;
   if (digits > limit) {
     ++exponent;
     if (!ScaledAndRounded(m, e, precision - 1 - exponent, digits) || digits > limit)
-      return general();
+      return false;
   }
   if (digits < limit / 10)  // never, while the estimate of the exponent holds
-    return general();
+    return false;
   if (digits == limit) {  // rounded up into the next power of ten
     digits /= 10;
     ++exponent;
   }
+  rounded = {digits, exponent, (bits >> 63) != 0};
+  return true;
+}
+
+}  // namespace
+
+bool RoundToDigits(double value, int precision, RoundedDecimal& rounded) {
+  return Rounded(value, precision == 0 ? 1 : precision, rounded);
+}
+
+char* WriteGeneralNumber(char* first, char* last, double value, int precision) {
+  if (precision == 0)
+    precision = 1;
+  RoundedDecimal rounded;
+  if (!Rounded(value, precision, rounded))
+    return std::to_chars(first, last, value, std::chars_format::general, precision).ptr;
+  uint64_t digits = rounded.digits;
+  const int exponent = rounded.exponent;
   int significant = precision;
   while (significant > 1 && digits % 10 == 0) {
     digits /= 10;
@@ -111,7 +123,7 @@ char* WriteGeneralNumber(char* first, char* last, double value, int precision) {
   }
 
   char* out = first;
-  if (bits >> 63)
+  if (rounded.negative)
     *out++ = '-';
   if (exponent < -4 || exponent >= precision) {
     *out++ = text[0];

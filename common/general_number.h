@@ -1,6 +1,24 @@
 #pragma once
 
+#include <cstdint>
+
 // printf's %.<precision>g of `value`, as the C library writes it in the "C" locale: the shorter
 // of the fixed and the exponent forms, trailing zeros dropped, "inf", "-inf", "nan", "-nan".
 // Writes from `first` and returns the end; [first, last) must hold precision + 8 characters.
 char* WriteGeneralNumber(char* first, char* last, double value, int precision);
+
+// The decimal that %.<precision>g rounds a number to: `digits` (precision of them, the first
+// not 0) times 10^(exponent - precision + 1), negative or not. Two numbers print alike exactly
+// where these are equal.
+struct RoundedDecimal {
+  uint64_t digits = 0;
+  int exponent = 0;
+  bool negative = false;
+
+  bool operator==(const RoundedDecimal&) const = default;
+};
+
+// The decimal of `value` at `precision` digits (0 counts as 1), from exact integer arithmetic;
+// false for zeros, subnormals, infinities, not-a-numbers, more than 17 digits and the few
+// numbers beyond that arithmetic, which only WriteGeneralNumber writes.
+bool RoundToDigits(double value, int precision, RoundedDecimal& rounded);

@@ -112,6 +112,10 @@ ResultDigits::~ResultDigits() {
   result_digits = previous_;
 }
 
+int ResultDigits::InUse() {
+  return result_digits;
+}
+
 std::string ResultText(const char* format, ...) {
   va_list args;
   va_start(args, format);

@@ -30,6 +30,8 @@ class ResultDigits {
   static constexpr int kMost = 17;  // enough for every double to read back to itself
 
   explicit ResultDigits(int digits);
+  // The digits that the result texts of this thread use now in place of five.
+  static int InUse();
   ~ResultDigits();
   ResultDigits(const ResultDigits&) = delete;
   ResultDigits& operator=(const ResultDigits&) = delete;

@@ -46,10 +46,19 @@ inline void CheckPolyEffects(const PolyEffects& effects, int degree, const std::
 }
 
 // The solver of `degree` on the coefficient texts of `input`, one a line from the highest power
-// down, each read as the original reads a box.
+// down, each read as the original reads a box; asked for the texts alone, it shows the same
+// texts.
 inline void CheckSolverOnTexts(const std::string& input, int degree) {
   std::vector<double> coefficients;
   for (const std::string_view text : InputTexts(input, static_cast<size_t>(degree) + 1))
     coefficients.push_back(FieldNumber(text));
-  CheckPolyEffects(CalculatePolynomial(coefficients), degree, input);
+  const PolyEffects full = CalculatePolynomial(coefficients);
+  CheckPolyEffects(full, degree, input);
+  PolyEffects texts_only;
+  CalculatePolynomial(coefficients, texts_only, RootsWanted::TextsOnly);
+  FuzzCheck(texts_only.size() == full.size(), "texts alone take other effects", input);
+  for (size_t k = 0; k < full.size() && k < texts_only.size(); ++k)
+    FuzzCheck(texts_only[k].kind == full[k].kind && texts_only[k].text == full[k].text,
+              "texts alone differ from the texts with the roots",
+              input + "\n---\n" + full[k].text + "\n---\n" + texts_only[k].text);
 }

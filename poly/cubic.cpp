@@ -104,7 +104,8 @@ void OriginalCubicRoots(const double (&coefficients)[4], Complex (&roots)[3]) {
   std::copy(std::begin(solution.roots), std::end(solution.roots), roots);
 }
 
-void CalculateCubic(double a, double b, double c, double d, PolyEffects& effects) {
+void CalculateCubic(double a, double b, double c, double d, PolyEffects& effects,
+                    RootsWanted wanted) {
   effects.clear();
   const double coefficients[4] = {a, b, c, d};
   if (std::fabs(coefficients[0]) <= kZeroThreshold) {
@@ -132,7 +133,7 @@ void CalculateCubic(double a, double b, double c, double d, PolyEffects& effects
 
   Complex(&roots)[3] = solution.roots;
   PolyEffect& effect = AddEffect(effects, PolyEffect::Kind::ShowRoots);
-  effect.values = FinishRoots(coefficients, roots, original, CleanUp::Yes);
+  effect.values = FinishRoots(coefficients, roots, original, CleanUp::Yes, wanted);
   CubicWork.x1 = roots[0];
   CubicWork.x2 = roots[1];
   CubicWork.x3 = roots[2];

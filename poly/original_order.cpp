@@ -54,7 +54,43 @@ bool PutsUpperRootFirst(std::span<const Complex> roots, std::span<const Complex>
          std::fabs(upper.im + lower.im) <= tie;
 }
 
+// The largest and the smallest |re| + |im| distance of a point in `box` from `position` (a NaN
+// bound gives NaN).
+double Farthest(const Box& box, Complex position) {
+  return std::max(std::fabs(box.re_low - position.re), std::fabs(box.re_high - position.re)) +
+         std::max(std::fabs(box.im_low - position.im), std::fabs(box.im_high - position.im));
+}
+double Nearest(const Box& box, Complex position) {
+  const auto gap = [](double low, double high, double x) {
+    return x < low ? low - x : x > high ? x - high : 0.0;
+  };
+  return gap(box.re_low, box.re_high, position.re) + gap(box.im_low, box.im_high, position.im);
+}
+
 }  // namespace
+
+bool KeepsGivenOrder(std::span<const Box> boxes, std::span<const Complex> original) {
+  const size_t n = boxes.size();
+  double largest = 0.0;
+  for (size_t k = 0; k < n; ++k) {
+    if (!IsFinite(original[k]))
+      return false;
+    const Box& b = boxes[k];
+    const double box_size = std::max(std::fabs(b.re_low), std::fabs(b.re_high)) +
+                            std::max(std::fabs(b.im_low), std::fabs(b.im_high));
+    largest = std::max(largest, std::max(box_size, Size(original[k])));
+  }
+  // The placement keeps the given order where each root is nearer to its own position by
+  // 3 kTie of the largest size; one kTie more covers the rounding of its distances and sizes,
+  // which is far below it. A bound that is not a number fails every comparison.
+  for (size_t i = 0; i < n; ++i) {
+    const double own = Farthest(boxes[i], original[i]) + 4 * kTie * largest;
+    for (size_t k = 0; k < n; ++k)
+      if (k != i && !(own < Nearest(boxes[i], original[k])))
+        return false;
+  }
+  return true;
+}
 
 void PlaceAtOriginalPositions(std::span<Complex> roots, std::span<const Complex> original) {
   const size_t n = roots.size();

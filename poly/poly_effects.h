@@ -22,6 +22,13 @@ struct RootValue {
 // The roots of one polynomial, of degree 4 at most.
 using RootValues = FixedList<RootValue, 4>;
 
+// What a solver's roots updates must carry: their texts with the roots shown and a proven disc
+// each (the dialog, and the command line's JSON), or their texts alone (the command line's
+// plain text), which lets the cubic and quartic skip the refinement wherever the closed forms'
+// roots prove those texts by themselves, and leaves the roots shown out. The texts are the same
+// wherever the refined roots print every digit right (see FinishRoots).
+enum class RootsWanted { WithDiscs, TextsOnly };
+
 // One thing a solver does to its dialog. A solver returns these in the order they happen,
 // and the dialog carries them out in that order.
 struct PolyEffect {
@@ -33,7 +40,7 @@ struct PolyEffect {
   Kind kind;
   std::string text;
   CoefficientBox box = CoefficientBox::Constant;  // only for WriteBack
-  RootValues values = {};                         // only for ShowRoots: the roots shown
+  RootValues values = {};  // only for ShowRoots: the roots shown (none for RootsWanted::TextsOnly)
 
   bool operator==(const PolyEffect&) const = default;
 };

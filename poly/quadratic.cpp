@@ -77,7 +77,7 @@ bool OutOfRange(double a, double b, double c, const QuadraticRoots<double>& root
 
 }  // namespace
 
-void CalculateQuadratic(double a, double b, double c, PolyEffects& effects) {
+void CalculateQuadratic(double a, double b, double c, PolyEffects& effects, RootsWanted wanted) {
   effects.clear();
   // Only an exact zero is rejected: the quadratic has no tolerance.
   if (std::fabs(a) > 0) {
@@ -106,7 +106,9 @@ void CalculateQuadratic(double a, double b, double c, PolyEffects& effects) {
       shown[0] = {roots.x1, 0.0};
       shown[1] = {roots.x2, 0.0};
     }
-    effect.values = ProvenRoots(coefficients, shown);
+    // The texts come from the formula alone; the discs only prove them.
+    if (wanted == RootsWanted::WithDiscs)
+      effect.values = ProvenRoots(coefficients, shown);
   } else {
     AddEffect(effects, PolyEffect::Kind::Message).text = "\n Input Error \n";
   }

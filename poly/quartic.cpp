@@ -174,10 +174,10 @@ bool AllFinite(const Routes& routes) {
 
 // Adds the roots update of one set of roots, refined and placed at the original's positions.
 void AddRootsUpdate(PolyEffects& effects, std::span<const double> coefficients, Complex (&roots)[4],
-                    std::span<const Complex> original, CleanUp clean_up,
-                    LeadingBlank leading_blank) {
+                    std::span<const Complex> original, CleanUp clean_up, LeadingBlank leading_blank,
+                    RootsWanted wanted) {
   PolyEffect& update = AddEffect(effects, PolyEffect::Kind::ShowRoots);
-  update.values = FinishRoots(coefficients, roots, original, clean_up);
+  update.values = FinishRoots(coefficients, roots, original, clean_up, wanted);
   QuarticRootsText(roots, leading_blank, update.text);
 }
 
@@ -190,7 +190,8 @@ int OriginalQuarticRoots(const double (&coefficients)[5], Complex (&roots)[2][4]
   return routes.count;
 }
 
-void CalculateQuartic(double a4, double a3, double a2, double a1, double a0, PolyEffects& effects) {
+void CalculateQuartic(double a4, double a3, double a2, double a1, double a0, PolyEffects& effects,
+                      RootsWanted wanted) {
   const double coefficients[5] = {a4, a3, a2, a1, a0};
   effects.clear();
 
@@ -201,7 +202,7 @@ void CalculateQuartic(double a4, double a3, double a2, double a1, double a0, Pol
   if (leading_not_small && middle_small && IsSmall(a0)) {
     Complex roots[4] = {};
     const Complex zeros[4] = {};
-    AddRootsUpdate(effects, coefficients, roots, zeros, CleanUp::No, LeadingBlank::Yes);
+    AddRootsUpdate(effects, coefficients, roots, zeros, CleanUp::No, LeadingBlank::Yes, wanted);
     return;
   }
   if (leading_not_small && middle_small && std::fabs(a0) >= kZeroThreshold) {
@@ -223,7 +224,7 @@ void CalculateQuartic(double a4, double a3, double a2, double a1, double a0, Pol
     for (int k = 1; k < 4; ++k)
       roots[k] = Product(roots[k - 1], {0.0, 1.0});
     const Complex original[4] = {roots[0], roots[1], roots[2], roots[3]};
-    AddRootsUpdate(effects, coefficients, roots, original, CleanUp::No, LeadingBlank::Yes);
+    AddRootsUpdate(effects, coefficients, roots, original, CleanUp::No, LeadingBlank::Yes, wanted);
     return;
   }
   if (!(std::fabs(a4) > kZeroThreshold)) {
@@ -269,6 +270,6 @@ void CalculateQuartic(double a4, double a3, double a2, double a1, double a0, Pol
     if (route.division_failed && !AllFinite(std::span<const double>(coefficients)))
       AddEffect(effects, PolyEffect::Kind::Message).text = "Complex division error.";
     AddRootsUpdate(effects, coefficients, route.roots, original.route[k].roots, CleanUp::Yes,
-                   LeadingBlank::No);
+                   LeadingBlank::No, wanted);
   }
 }

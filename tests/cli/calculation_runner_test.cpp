@@ -171,4 +171,24 @@ TEST(RunCalculation, WritesEachResultInTheRoomOfTheOneBefore) {
   EXPECT_EQ(events.result[0].text.data(), room);
 }
 
+// The plain text asks for the roots' texts alone: the same texts, without the roots and discs
+// that only the JSON shows.
+TEST(RunCalculation, GivesTheSameRootsTextsWhenOnlyTheTextsAreWanted) {
+  const std::vector<std::vector<double>> polynomials = {
+      {1, -3, 2}, {1, -6, 11, -6}, {1, 0, -25, 60, -36}, {1, -7, 17, -17, 6}, {1, 0, 0, 0, 1}};
+  for (const std::vector<double>& c : polynomials) {
+    RootsRequest request;
+    for (double coefficient : c)
+      request.coefficients.push_back(coefficient);
+    CalculationEvents full, texts_only;
+    RunCalculation(request, full, RootsWanted::WithDiscs);
+    RunCalculation(request, texts_only, RootsWanted::TextsOnly);
+    ASSERT_EQ(texts_only.effects.size(), full.effects.size());
+    for (size_t k = 0; k < full.effects.size(); ++k) {
+      EXPECT_EQ(texts_only.effects[k].text, full.effects[k].text);
+      EXPECT_FALSE(full.effects[k].values.empty());
+    }
+  }
+}
+
 }  // namespace

@@ -7,6 +7,7 @@
 #include <limits>
 #include <stdexcept>
 
+#include "common/general_number.h"
 #include "tests/common/locale_guard.h"
 #include "tests/common/printf_comparison.h"
 
@@ -92,6 +93,35 @@ TEST(ResultText, AgreesWithPrintfOnRandomDoubles) {
                     << mismatch->ours << "\" against printf's \"" << mismatch->printf << "\"";
     }
   }
+}
+
+// Two numbers print alike exactly where their rounded decimals are equal: each number beside
+// neighbours a few units in the last place away and a little further, which round alike or
+// across a rounding edge, against printf's texts.
+TEST(RoundToDigits, TellsWhetherTwoNumbersPrintAlike) {
+  PrintfComparisonValues values(20261209);
+  int compared = 0, alike = 0;
+  for (int i = 0; i < 50000; ++i) {
+    const double value = values.Next();
+    const int digits = i % 2 == 0 ? ResultDigits::kStandard : 1 + i / 2 % ResultDigits::kMost;
+    const double step = i % 3 == 0 ? 0x1p-52 * std::fabs(value) * (i % 7) : 0.0;
+    double neighbour = value + (i % 5 == 0 ? -step : step) * 1e6;
+    for (int k = 0; k < i % 4; ++k)
+      neighbour = std::nextafter(neighbour, i % 8 < 4 ? HUGE_VAL : -HUGE_VAL);
+    RoundedDecimal a, b;
+    if (!RoundToDigits(value, digits, a) || !RoundToDigits(neighbour, digits, b))
+      continue;
+    char a_text[64], b_text[64];
+    std::snprintf(a_text, sizeof a_text, "%.*g", digits, value);
+    std::snprintf(b_text, sizeof b_text, "%.*g", digits, neighbour);
+    ++compared;
+    alike += a == b;
+    EXPECT_EQ(a == b, std::string(a_text) == b_text)
+        << std::hexfloat << value << " and " << neighbour << " at " << digits << " digits";
+  }
+  // Both outcomes must have been met often.
+  EXPECT_GT(alike, compared / 10);
+  EXPECT_LT(alike, compared - compared / 10);
 }
 
 TEST(ResultText, KeepsPointDecimalsUnderACommaDecimalLocale) {

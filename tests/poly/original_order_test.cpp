@@ -66,4 +66,44 @@ TEST(PlaceAtOriginalPositions, PutsEachRootAtItsNearestPositionAndDecidesTiesByT
   }
 }
 
+struct BoxCase {
+  const char* name;
+  std::vector<Box> boxes;
+  std::vector<Complex> original;
+  bool kept;
+};
+
+// Every point of each box is placed at its own position, or the answer is no; and where it is
+// yes, the placement of the boxes' corners (the extreme points) agrees.
+TEST(KeepsGivenOrder, HoldsOnlyWhereEveryPointOfEachBoxIsNearestItsOwnPosition) {
+  const std::vector<BoxCase> cases = {
+      {"apart", {{0.9, 1.1, -0.1, 0.1}, {1.9, 2.1, -0.1, 0.1}}, {{1, 0}, {2, 0}}, true},
+      {"a pair", {{1, 1, 1, 1}, {1, 1, -1, -1}}, {{1, 1}, {1, -1}}, true},
+      // The box reaches the middle between the positions, where the other is as near.
+      {"to the middle", {{0.9, 1.5, 0, 0}, {2, 2, 0, 0}}, {{1, 0}, {2, 0}}, false},
+      {"swapped", {{1.9, 2.1, 0, 0}, {0.9, 1.1, 0, 0}}, {{1, 0}, {2, 0}}, false},
+      // A root exactly at its position with another one within the tie of it.
+      {"within the tie",
+       {{1, 1, 0, 0}, {1 + 1e-13, 1 + 1e-13, 0, 0}},
+       {{1, 0}, {1 + 1e-13, 0}},
+       false},
+      {"a position not known", {{1, 1, 0, 0}, {2, 2, 0, 0}}, {{1, 0}, {kNaN, 0}}, false},
+      {"a bound not a number", {{1, kNaN, 0, 0}, {2, 2, 0, 0}}, {{1, 0}, {2, 0}}, false},
+  };
+  for (const BoxCase& c : cases) {
+    EXPECT_EQ(KeepsGivenOrder(c.boxes, c.original), c.kept) << c.name;
+    if (!c.kept)
+      continue;
+    for (int corner = 0; corner < 4; ++corner) {
+      std::vector<Complex> roots;
+      for (const Box& b : c.boxes)
+        roots.push_back({corner & 1 ? b.re_high : b.re_low, corner & 2 ? b.im_high : b.im_low});
+      const std::vector<Complex> given = roots;
+      PlaceAtOriginalPositions(roots, c.original);
+      for (size_t k = 0; k < roots.size(); ++k)
+        EXPECT_TRUE(roots[k].re == given[k].re && roots[k].im == given[k].im) << c.name;
+    }
+  }
+}
+
 }  // namespace

@@ -215,18 +215,7 @@ TEST(ReferenceRoots, ReportedClusterShowsTheTrueRootsAndEndsWithTheSecondText) {
                    Shown(QuarticRoots("1 0.00012207; 1 -0.00012207; 1.0001 0; 0.99988 0"))}}});
 }
 
-INSTANTIATE_TEST_SUITE_P(Classes, RandomizedRoots,
-                         testing::Values(RootClass::Cluster1e2, RootClass::Cluster1e3,
-                                         RootClass::Cluster1e4, RootClass::MultipleRoots,
-                                         RootClass::WideCoefficients, RootClass::WideRoots,
-                                         RootClass::ShortCoefficients, RootClass::WholeRange,
-                                         RootClass::WholeRangeCoefficients),
-                         [](const auto& info) {
-                           std::string name = ClassName(info.param);
-                           for (char& ch : name)
-                             if (!std::isalnum(static_cast<unsigned char>(ch)))
-                               ch = '_';
-                           return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Classes, RandomizedRoots, testing::ValuesIn(kRootClasses),
+                         [](const auto& info) { return TestNameOf(info.param); });
 
 }  // namespace

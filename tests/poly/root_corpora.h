@@ -7,6 +7,7 @@
 // every standard library (Draw).
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <complex>
 #include <cstdint>
@@ -56,6 +57,22 @@ inline const char* ClassName(RootClass c) {
       return "coefficients_1e-300_to_1e300";
   }
   return "";
+}
+
+// Every class, for the tests that run on each.
+inline constexpr RootClass kRootClasses[] = {
+    RootClass::Cluster1e2,        RootClass::Cluster1e3,       RootClass::Cluster1e4,
+    RootClass::MultipleRoots,     RootClass::WideCoefficients, RootClass::WideRoots,
+    RootClass::ShortCoefficients, RootClass::WholeRange,       RootClass::WholeRangeCoefficients,
+};
+
+// The class's name as a test's name may spell it: letters, digits and '_'.
+inline std::string TestNameOf(RootClass c) {
+  std::string name = ClassName(c);
+  for (char& ch : name)
+    if (!std::isalnum(static_cast<unsigned char>(ch)))
+      ch = '_';
+  return name;
 }
 
 struct RootCase {
