@@ -15,11 +15,16 @@ if [ -z "${QUILLET_DBUS:-}" ]; then
   exec env QUILLET_DBUS=1 dbus-run-session -- bash "$0" "$@"
 fi
 source "$here/x_session.sh"
+# The title bars are read off the X screen, which Xvfb keeps in a file there.
+if [ -z "${QUILLET_XVFB:-}" ]; then
+  QUILLET_XVFB_SCREEN_DIR=$(mktemp -d)
+  export QUILLET_XVFB_SCREEN_DIR
+fi
 run_under_xvfb "$@"
 
 runtime=$(mktemp -d)
 chmod 700 "$runtime"
-trap 'kill "$weston" 2>/dev/null || true; rm -rf "$runtime"' EXIT
+trap 'kill "$weston" 2>/dev/null || true; rm -rf "$runtime" "$QUILLET_XVFB_SCREEN_DIR"' EXIT
 # No panel, and no animations, so that a closed window gives up the keyboard at once.
 cat >"$runtime/weston.ini" <<'INI'
 [core]
