@@ -146,8 +146,8 @@ def find_title_bar(screen, width):
     window's width, as the strip's two top rows are, with a close button at its right end
     (which a selected list entry of that width lacks); None while the screen shows none."""
     face = bytes((ACTIVE_FACE[2], ACTIVE_FACE[1], ACTIVE_FACE[0]))
-    output_width = min(screen.width - screen.origin[0], 4096)
-    for y in range(min(screen.height - screen.origin[1], 4096) - 2):
+    output_width = screen.width - screen.origin[0]
+    for y in range(screen.height - screen.origin[1] - 2):
         row = screen.row(y, output_width)
         start = 0
         while True:
