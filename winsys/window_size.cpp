@@ -1,19 +1,22 @@
 #include "winsys/window_size.h"
 
+#include <utility>
+
 #include <QEvent>
 #include <QFont>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 
 namespace {
 
 constexpr Qt::WindowStates kStatesGivenBySize = Qt::WindowMaximized | Qt::WindowFullScreen;
 
-// Watches a window on Wayland: a maximize or fullscreen is left at once (the window has taken
-// the compositor's size meanwhile, which is all the protocol demands), and any other size the
-// compositor gives, as when the user drags an edge, is put back to the window's own.
+// Watches a window on Wayland: a maximize or fullscreen is left as soon as the window has
+// shown itself at the compositor's size, which is all the protocol demands, and any other size
+// the compositor gives, as when the user drags an edge, is put back to the window's own.
 class SizeKeeper : public QObject {
  public:
   SizeKeeper(QWidget* window, QSize size) : QObject(window), window_(window), size_(size) {
@@ -31,8 +34,19 @@ class SizeKeeper : public QObject {
         if (window_->windowState() & kStatesGivenBySize) {
           // Until the compositor has restored the window, the size it gave stands.
           restoring_ = true;
-          window_->setWindowState(window_->windowState() & ~kStatesGivenBySize);
+          leaveAfterPaint_ = true;
+          window_->update();
         }
+        break;
+      case QEvent::Paint:
+        // weston takes the new state only with the first frame drawn in it: a request to leave
+        // it that comes before that frame is lost, and the window stays at the compositor's
+        // size. The frame goes to the compositor once this paint is done.
+        if (std::exchange(leaveAfterPaint_, false))
+          QTimer::singleShot(0, this, [this] {
+            if (window_ && (window_->windowState() & kStatesGivenBySize))
+              window_->setWindowState(window_->windowState() & ~kStatesGivenBySize);
+          });
         break;
       case QEvent::Resize:
         // Only a size from the window system is undone: the program's own are its business.
@@ -52,6 +66,7 @@ class SizeKeeper : public QObject {
   QPointer<QWidget> window_;
   QSize size_;
   bool restoring_ = false;
+  bool leaveAfterPaint_ = false;
 };
 
 }  // namespace

@@ -2,15 +2,19 @@
 # windows by title, give them the focus and press keys. Sourced by the Xvfb test and by the
 # screenshot script; every wait has a deadline, so a missing window fails instead of hanging.
 
-# Runs the calling script again inside its own Xvfb server unless it already has one.
+# Runs the calling script again inside its own Xvfb server unless it already has one. Where
+# QUILLET_XVFB_SCREEN_DIR names a folder, the server keeps its screen there as a file
+# (Xvfb_screen0, in XWD format), for a test that reads what the screen shows.
 run_under_xvfb() {
   if [ -z "${QUILLET_XVFB:-}" ]; then
+    local screen_file=""
+    [ -z "${QUILLET_XVFB_SCREEN_DIR:-}" ] || screen_file="-fbdir $QUILLET_XVFB_SCREEN_DIR"
     # Xvfb resets itself whenever its last client leaves, and a client that connects during
     # the reset is refused. The polls for a window connect and leave while the program may
     # still be loading, so without -noreset a slow start (a sanitizer build) can find no
     # display at all.
     exec env QUILLET_XVFB=1 xvfb-run --auto-servernum \
-      --server-args="-screen 0 1280x1024x24 -nolisten tcp -noreset" bash "$0" "$@"
+      --server-args="-screen 0 1280x1024x24 -nolisten tcp -noreset $screen_file" bash "$0" "$@"
   fi
   # The program must talk to the X server, whatever the caller's environment asks for.
   export QT_QPA_PLATFORM=xcb

@@ -41,6 +41,18 @@ TEST(WindowSize, AMaximizeOrFullscreenIsTakenAndThenLeft) {
   }
 }
 
+TEST(WindowSize, AMaximizeIsLeftOnlyAfterAFrameDrawnInIt) {
+  // weston loses a request to leave a state that comes before the first frame drawn in it.
+  QWidget window;
+  KeepWindowSize(&window, kSize, true);
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  window.setWindowState(Qt::WindowMaximized);
+  EXPECT_TRUE(window.windowState() & Qt::WindowMaximized);
+  window.repaint();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !(window.windowState() & Qt::WindowMaximized); }, 2000));
+}
+
 TEST(WindowSize, ASizeTheUserDragsIsUndone) {
   const QSize dragged[] = {{900, 700}, {417, 320}, {416, 500}};
   QWidget window;
