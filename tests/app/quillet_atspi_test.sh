@@ -8,10 +8,8 @@ here=$(cd "$(dirname "$0")" && pwd)
 
 # A private session bus, so that nothing of the desktop the test runs on is read or changed.
 # The accessibility bus starts on demand when Qt asks the session bus for it.
-if [ -z "${QUILLET_DBUS:-}" ]; then
-  exec env QUILLET_DBUS=1 dbus-run-session -- bash "$0" "$@"
-fi
 source "$here/x_session.sh"
+run_in_private_session "$@"
 run_under_xvfb "$@"
 
 # Qt registers with the accessibility bus only when asked to, as an assistive technology on

@@ -11,17 +11,10 @@ command -v weston >/dev/null || { echo "SKIPPED: weston is not installed"; exit 
 ls /usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so >/dev/null 2>&1 ||
   { echo "SKIPPED: Qt's Wayland platform plugin (qt6-wayland) is not installed"; exit 77; }
 
-# A private session bus, and a runtime folder of the test's own for weston's socket and for
-# the accessibility bus: without one, at-spi2-core puts that bus's socket in ~/.cache/at-spi,
-# where a test running beside this one takes it over, and the program, connecting there, never
-# reaches this session's accessibility tree.
-if [ -z "${QUILLET_DBUS:-}" ]; then
-  runtime=$(mktemp -d)
-  chmod 700 "$runtime"
-  exec env QUILLET_DBUS=1 XDG_RUNTIME_DIR="$runtime" dbus-run-session -- bash "$0" "$@"
-fi
-runtime=$XDG_RUNTIME_DIR
 source "$here/x_session.sh"
+# weston's socket goes into the session's runtime folder too.
+run_in_private_session "$@"
+runtime=$XDG_RUNTIME_DIR
 # The title bars are read off the X screen, which Xvfb keeps in a file there.
 if [ -z "${QUILLET_XVFB:-}" ]; then
   QUILLET_XVFB_SCREEN_DIR=$(mktemp -d)
@@ -29,7 +22,7 @@ if [ -z "${QUILLET_XVFB:-}" ]; then
 fi
 run_under_xvfb "$@"
 
-trap 'kill "$weston" 2>/dev/null || true; rm -rf "$runtime" "$QUILLET_XVFB_SCREEN_DIR"' EXIT
+trap 'kill "$weston" 2>/dev/null || true; rm -rf "$QUILLET_XVFB_SCREEN_DIR"' EXIT
 # No panel, and no animations, so that a closed window gives up the keyboard at once.
 cat >"$runtime/weston.ini" <<'INI'
 [core]

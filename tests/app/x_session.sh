@@ -2,6 +2,21 @@
 # windows by title, give them the focus and press keys. Sourced by the Xvfb test and by the
 # screenshot script; every wait has a deadline, so a missing window fails instead of hanging.
 
+# Runs the calling script again inside a private session bus, with a runtime folder of its own
+# (XDG_RUNTIME_DIR), unless it already has them. Without that folder at-spi2-core puts the
+# accessibility bus's socket in ~/.cache/at-spi, where a test running beside this one takes
+# it over, and the program, connecting there, never reaches this session's accessibility tree.
+run_in_private_session() {
+  if [ -z "${QUILLET_DBUS:-}" ]; then
+    local runtime status=0
+    runtime=$(mktemp -d)
+    chmod 700 "$runtime"
+    env QUILLET_DBUS=1 XDG_RUNTIME_DIR="$runtime" dbus-run-session -- bash "$0" "$@" || status=$?
+    rm -rf "$runtime"
+    exit "$status"
+  fi
+}
+
 # Runs the calling script again inside its own Xvfb server unless it already has one. Where
 # QUILLET_XVFB_SCREEN_DIR names a folder, the server keeps its screen there as a file
 # (Xvfb_screen0, in XWD format), for a test that reads what the screen shows.
