@@ -1,6 +1,7 @@
 #include "poly/inclusion_discs.h"
 
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 
 namespace {
@@ -25,6 +26,38 @@ Evaluation EvaluateAt(const Polynomial& p, Point z, std::span<const KnownEvaluat
 BasicEvaluation<long double> EvaluateAt(const WidePolynomial& p, WidePoint z,
                                         std::span<const KnownEvaluation>) {
   return EvaluateAccurately(p, z);
+}
+
+// |p(z)| from above: the modulus rounds by two units at most, the evaluation by its bound;
+// p(0) is c[0] exactly.
+template <typename Real>
+Real ValueFromAbove(const BasicPolynomial<Real>& p, std::complex<Real> z,
+                    const BasicEvaluation<Real>& e) {
+  return z == Real(0) ? std::fabs(p.c[0])
+                      : Modulus(e.value) * (1 + 4 * kUnitRoundoffOf<Real>)+e.bound;
+}
+
+// The Weierstrass radius n |W_i| from |p(z_i)| from above and `product`, c[n] prod |z_i - z_j|
+// as computed: each difference, modulus and product rounds once.
+template <typename Real>
+Real WeierstrassRadius(int n, Real value, Real product) {
+  constexpr Real kUnitRoundoff = kUnitRoundoffOf<Real>;
+  product *= 1 - 8 * n * kUnitRoundoff;
+  return product > 0 ? n * (value / product) * (1 + 4 * kUnitRoundoff) : Real(HUGE_VAL);
+}
+
+// Newton's radius n |p(z)| / |p'(z)|, from |p(z)| from above.
+template <typename Real>
+Real NewtonRadius(int n, Real value, const BasicEvaluation<Real>& e) {
+  constexpr Real kUnitRoundoff = kUnitRoundoffOf<Real>;
+  const Real slope = (Modulus(e.slope) * (1 - 4 * kUnitRoundoff) - e.slope_bound);
+  return slope > 0 ? n * (value / slope) * (1 + 4 * kUnitRoundoff) : Real(HUGE_VAL);
+}
+
+// Whether two Weierstrass discs are provably apart, their centres `distance` apart as computed.
+template <typename Real>
+bool DiscsApart(Real distance, Real radius, Real other_radius) {
+  return distance * (1 - 4 * kUnitRoundoffOf<Real>) > radius + other_radius;
 }
 
 template <typename Real>
@@ -59,29 +92,21 @@ void Discs(const BasicPolynomial<Real>& p, std::span<const std::complex<Real>> z
       continue;
     }
     const BasicEvaluation<Real> e = EvaluateAt(p, z[i], known);
-    // The modulus rounds by two units at most, the evaluation by its bound; p(0) is c[0]
-    // exactly.
-    value[i] =
-        z[i] == Real(0) ? std::fabs(p.c[0]) : Modulus(e.value) * (1 + 4 * kUnitRoundoff) + e.bound;
-    // c[n] prod |z_i - z_j| from below: each difference, modulus and product rounds once.
+    value[i] = ValueFromAbove(p, z[i], e);
     if (all_finite) {
       Real product = leading;
       for (size_t j = 0; j < count; ++j)
         if (j != i)
           product *= apart_by[i][j];
-      product *= 1 - 8 * n * kUnitRoundoff;
-      if (product > 0)
-        disc.weierstrass = n * (value[i] / product) * (1 + 4 * kUnitRoundoff);
+      disc.weierstrass = WeierstrassRadius(n, value[i], product);
     }
-    const Real slope = (Modulus(e.slope) * (1 - 4 * kUnitRoundoff) - e.slope_bound);
-    if (slope > 0)
-      newton[i] = n * (value[i] / slope) * (1 + 4 * kUnitRoundoff);
+    newton[i] = NewtonRadius(n, value[i], e);
   }
   // The connected components of the union of the Weierstrass discs, each named by its first
   // disc. Two discs count as overlapping unless their distance proves otherwise; merging
   // components that are in fact apart leaves the count of roots in their union right.
   const auto apart = [&](size_t i, size_t j) {
-    return apart_by[i][j] * (1 - 4 * kUnitRoundoff) > discs[i].weierstrass + discs[j].weierstrass;
+    return DiscsApart(apart_by[i][j], discs[i].weierstrass, discs[j].weierstrass);
   };
   size_t component[kMaxDegree];
   for (size_t i = 0; i < count; ++i) {
@@ -182,6 +207,53 @@ void Discs(const BasicPolynomial<Real>& p, std::span<const std::complex<Real>> z
 }
 
 }  // namespace
+
+bool IsolatedDiscs(const Polynomial& p, std::span<const Point> z, std::span<double> radii) {
+  const int n = p.degree;
+  const size_t count = z.size();
+  for (int k = 0; k <= n; ++k)
+    if (!std::isfinite(p.c[k]))
+      return false;
+  for (const Point& x : z)
+    if (!IsFinite(x))
+      return false;
+  // The bounds' factors of (1 +- k u) hold for normal numbers: a distance, product or radius
+  // below DBL_MIN (or an overflow) lets the discs prove nothing. A radius of 0 is exact, where
+  // p(z_i) is exactly 0.
+  double apart_by[kMaxDegree][kMaxDegree];
+  for (size_t i = 0; i < count; ++i) {
+    for (size_t j = 0; j < i; ++j) {
+      apart_by[i][j] = apart_by[j][i] = Modulus(z[i] - z[j]);
+      if (!std::isnormal(apart_by[i][j]))
+        return false;
+    }
+  }
+  double weierstrass[kMaxDegree];
+  for (size_t i = 0; i < count; ++i) {
+    const Evaluation e = EvaluatePlainly(p, z[i]);
+    const double value = ValueFromAbove(p, z[i], e);
+    double product = std::fabs(p.c[n]);
+    for (size_t j = 0; j < count; ++j) {
+      if (j == i)
+        continue;
+      product *= apart_by[i][j];
+      if (!std::isnormal(product))
+        return false;
+    }
+    weierstrass[i] = WeierstrassRadius(n, value, product);
+    double newton = NewtonRadius(n, value, e);
+    if (value != 0 && !(weierstrass[i] >= DBL_MIN))
+      return false;
+    if (value != 0 && !(newton >= DBL_MIN))
+      newton = HUGE_VAL;
+    radii[i] = std::fmin(weierstrass[i], newton);
+  }
+  for (size_t i = 0; i < count; ++i)
+    for (size_t j = 0; j < i; ++j)
+      if (!DiscsApart(apart_by[i][j], weierstrass[i], weierstrass[j]))
+        return false;
+  return true;
+}
 
 void InclusionDiscs(const Polynomial& p, std::span<const Point> z, std::span<InclusionDisc> discs,
                     std::span<const KnownEvaluation> known) {

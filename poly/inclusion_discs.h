@@ -46,3 +46,11 @@ void InclusionDiscs(const Polynomial& p, std::span<const Point> z, std::span<Inc
                     std::span<const KnownEvaluation> known = {});
 void InclusionDiscs(const WidePolynomial& p, std::span<const WidePoint> z,
                     std::span<BasicInclusionDisc<long double>> discs);
+
+// The discs of the n = p.degree approximations z of all the roots of p where they are all
+// isolated, from evaluations in plain arithmetic on p in any range of doubles (EvaluatePlainly):
+// each radius min(n |W_i|, Newton's), rounded up, in `radii`. Returns false, and leaves
+// `radii` meaningless, where any Weierstrass disc overlaps another or is not finite, or a
+// coefficient or approximation is not. A cheap first try before InclusionDiscs, which needs
+// the polynomial scaled and evaluates it with twice the working precision.
+bool IsolatedDiscs(const Polynomial& p, std::span<const Point> z, std::span<double> radii);
