@@ -187,9 +187,10 @@ Evaluation EvaluatePlainly(const Polynomial& p, Point z) {
     modulus = Modulus(z) * (1 + 2 * u);
     roundings = 4 * n;
   }
+  const double spread = modulus > 1 ? modulus : 1;
   double margin = kSubnormalMargin<double>;
   for (int k = 1; k < n; ++k)
-    margin *= std::fmax(modulus, 1.0);
+    margin *= spread;
   e.bound = Gamma<double>(roundings) * HornerSize(p, modulus) * (1 + 8 * u) + margin;
   e.slope_bound = SlopeBound(p, modulus, margin);
   return e;

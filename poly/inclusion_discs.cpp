@@ -217,14 +217,18 @@ bool IsolatedDiscs(const Polynomial& p, std::span<const Point> z, std::span<doub
   for (const Point& x : z)
     if (!IsFinite(x))
       return false;
-  // The bounds' factors of (1 +- k u) hold for normal numbers: a distance, product or radius
-  // below DBL_MIN (or an overflow) lets the discs prove nothing. A radius of 0 is exact, where
-  // p(z_i) is exactly 0.
+  // The bounds' factors of (1 +- k u) hold for normal numbers. With the leading coefficient
+  // and the distances between 2^-250 and 2^250, every product of them is one; a radius below
+  // DBL_MIN proves nothing, short of 0 where p(z_i) is exactly 0.
+  const double leading = std::fabs(p.c[n]);
+  const auto in_range = [](double x) { return x >= 0x1p-250 && x <= 0x1p250; };
+  if (!in_range(leading))
+    return false;
   double apart_by[kMaxDegree][kMaxDegree];
   for (size_t i = 0; i < count; ++i) {
     for (size_t j = 0; j < i; ++j) {
       apart_by[i][j] = apart_by[j][i] = Modulus(z[i] - z[j]);
-      if (!std::isnormal(apart_by[i][j]))
+      if (!in_range(apart_by[i][j]))
         return false;
     }
   }
@@ -232,21 +236,17 @@ bool IsolatedDiscs(const Polynomial& p, std::span<const Point> z, std::span<doub
   for (size_t i = 0; i < count; ++i) {
     const Evaluation e = EvaluatePlainly(p, z[i]);
     const double value = ValueFromAbove(p, z[i], e);
-    double product = std::fabs(p.c[n]);
-    for (size_t j = 0; j < count; ++j) {
-      if (j == i)
-        continue;
-      product *= apart_by[i][j];
-      if (!std::isnormal(product))
-        return false;
-    }
+    double product = leading;
+    for (size_t j = 0; j < count; ++j)
+      if (j != i)
+        product *= apart_by[i][j];
     weierstrass[i] = WeierstrassRadius(n, value, product);
     double newton = NewtonRadius(n, value, e);
     if (value != 0 && !(weierstrass[i] >= DBL_MIN))
       return false;
     if (value != 0 && !(newton >= DBL_MIN))
       newton = HUGE_VAL;
-    radii[i] = std::fmin(weierstrass[i], newton);
+    radii[i] = newton < weierstrass[i] ? newton : weierstrass[i];
   }
   for (size_t i = 0; i < count; ++i)
     for (size_t j = 0; j < i; ++j)
