@@ -66,6 +66,9 @@ TEST(TextsOnly, ShowTheFullPathsTextsAtThePrintedEdges) {
       // Seventeen digits tell the closed forms' doubles from the refined ones.
       {"1 0 -25 60 -36", 17, Path::Full},
       {"1 2 3 4 5", 5, Path::ClosedForms},  // two conjugate pairs
+      // The discs of the plain evaluations leave the ninth digit open here, and those of the
+      // accurate evaluations decide it.
+      {"-8.41 70.15 -44.59 84.45 -42.72", 9, Path::ClosedForms},
       {"1 -6 11 -6", 5, Path::ClosedForms},
       // A root at a tie of the fifth digit, 1.23455, and one at 99999.5, which rounds to
       // 1e+05 or 99999 and switches the form: no disc around them decides.
