@@ -46,10 +46,10 @@ template <typename Real>
                                          BasicEvaluation<Real>& e) {
   constexpr Real u = kUnitRoundoffOf<Real>;
   const Real modulus = Modulus(z) * (1 + 2 * u);
+  e.slope_bound = SlopeBound(p, modulus, kSubnormalMargin<Real>);
   const Real gamma = Gamma<Real>(4 * p.degree + 2);
   e.bound = 2 * gamma * gamma * HornerSize(p, modulus) * (1 + 8 * u) + 4 * u * Modulus(e.value) +
             kSubnormalMargin<Real>;
-  e.slope_bound = SlopeBound(p, modulus, kSubnormalMargin<Real>);
 }
 
 template <typename Real>
