@@ -9,6 +9,7 @@
 
 #include "poly/accurate_evaluation.h"
 
+#include <cfloat>
 #include <cmath>
 #include <limits>
 
@@ -153,7 +154,9 @@ BasicEvaluation<long double> EvaluateAccurately(const WidePolynomial& p, WidePoi
 // in complex arithmetic, half that in real, within SlopeBound's 8 n u.
 // These hold wherever no product underflows. One that does errs by at most 2^-1075 more in each
 // part, so a step by 2 sqrt(2) 2^-1075, which the remaining steps multiply by |z| each:
-// 3 n 2^-1075 max(1, |z|)^(n - 1) in all, far below the margin of 2^-1060 max(1, |z|)^(n - 1).
+// 3 n 2^-1075 max(1, |z|)^(n - 1) in all, far below the margin of DBL_MIN max(1, |z|)^(n - 1),
+// which is a normal number: arithmetic on subnormal ones takes many processors a hundred
+// cycles or more.
 // An overflow leaves an infinite or NaN value or bound, which proves nothing.
 Evaluation EvaluatePlainly(const Polynomial& p, Point z) {
   constexpr double u = kUnitRoundoffOf<double>;
@@ -188,7 +191,7 @@ Evaluation EvaluatePlainly(const Polynomial& p, Point z) {
     roundings = 4 * n;
   }
   const double spread = modulus > 1 ? modulus : 1;
-  double margin = kSubnormalMargin<double>;
+  double margin = DBL_MIN;
   for (int k = 1; k < n; ++k)
     margin *= spread;
   e.bound = Gamma<double>(roundings) * HornerSize(p, modulus) * (1 + 8 * u) + margin;
