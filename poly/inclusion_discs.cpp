@@ -33,8 +33,8 @@ BasicEvaluation<long double> EvaluateAt(const WidePolynomial& p, WidePoint z,
 template <typename Real>
 Real ValueFromAbove(const BasicPolynomial<Real>& p, std::complex<Real> z,
                     const BasicEvaluation<Real>& e) {
-  return z == Real(0) ? std::fabs(p.c[0])
-                      : Modulus(e.value) * (1 + 4 * kUnitRoundoffOf<Real>)+e.bound;
+  constexpr Real kUnitRoundoff = kUnitRoundoffOf<Real>;
+  return z == Real(0) ? std::fabs(p.c[0]) : Modulus(e.value) * (1 + 4 * kUnitRoundoff) + e.bound;
 }
 
 // The Weierstrass radius n |W_i| from |p(z_i)| from above and `product`, c[n] prod |z_i - z_j|
