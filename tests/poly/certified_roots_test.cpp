@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "poly/inclusion_discs.h"
 #include "poly/polynomial.h"
 #include "tests/poly/certified_corpora.h"
 #include "tests/poly/expected_effects.h"
@@ -117,6 +118,52 @@ TEST_P(CertifiedClasses, ShowTheirTrueRootsInDiscsThatHoldThem) {
       ++failures;
       ADD_FAILURE() << testing::PrintToString(boxes) << ": " << assertion.message();
     }
+  }
+}
+
+// The plain discs at the roots shown and at the original formula's, wherever they are all
+// isolated: each must hold exactly one certified root. Around a multiple root (the dyadic
+// class) or the close pair of a Mignotte polynomial they must give up rather than claim it.
+TEST_P(CertifiedClasses, PlainDiscsHoldOneRootEachWhereAllIsolated) {
+  Draw draw(9200 + static_cast<uint32_t>(GetParam()));
+  int isolated_sets = 0;
+  for (int n = 0; n < kCasesPerClass; ++n) {
+    std::vector<double> coefficients;
+    for (const std::string& box : DrawCertifiedCase(GetParam(), draw))
+      coefficients.push_back(std::strtod(box.c_str(), nullptr));
+    const CertifiedRoots roots(coefficients);
+    std::vector<std::vector<Point>> sets;
+    for (const PolyEffect& effect : CalculatePolynomial(coefficients)) {
+      if (effect.kind != PolyEffect::Kind::ShowRoots)
+        continue;
+      sets.emplace_back();
+      for (const RootValue& v : effect.values)
+        sets.back().push_back({v.re, v.im});
+    }
+    for (const std::string& text : OriginalTexts(coefficients))
+      sets.push_back(ReadRoots(text));
+    const Polynomial p = FromHighestFirst(coefficients);
+    for (const std::vector<Point>& z : sets) {
+      double radii[kMaxDegree];
+      if (z.size() != coefficients.size() - 1 || !IsolatedDiscs(p, z, std::span(radii, z.size())))
+        continue;
+      ++isolated_sets;
+      for (size_t i = 0; i < z.size(); ++i) {
+        const CertifiedRoots::Count count = roots.RootsIn(z[i].real(), z[i].imag(), radii[i]);
+        EXPECT_TRUE(count.surely == 1 && count.possibly == 1)
+            << testing::PrintToString(coefficients) << ": the disc (" << z[i].real() << ", "
+            << z[i].imag() << ") radius " << radii[i] << " holds " << count.surely << " to "
+            << count.possibly << " roots";
+      }
+    }
+  }
+  // Most of the whole range lies beyond the discs' range of magnitudes; a multiple root is
+  // never isolated.
+  if (GetParam() == CertifiedClass::Digits17) {
+    EXPECT_GT(isolated_sets, 20);
+  }
+  if (GetParam() == CertifiedClass::MultipleDyadic) {
+    EXPECT_EQ(isolated_sets, 0);
   }
 }
 
