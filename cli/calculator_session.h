@@ -36,7 +36,7 @@ class CalculatorSession {
   static constexpr int kReadOrWriteError = 3;
 
   // The longest line a batch reads, in bytes without its line end. No calculation needs a
-  // hundredth of it; a longer line is refused without being held in memory.
+  // hundredth of it; a longer line is refused without being held whole in memory.
   static constexpr size_t kLineLimit = 65536;
 
   CalculatorSession(Format format, std::FILE* out, std::FILE* err, SessionOptions options = {});
