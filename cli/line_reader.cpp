@@ -54,14 +54,29 @@ bool LineReader::Fill() {
   std::memmove(buffer_.get(), buffer_.get() + begin_, unread);
   begin_ = 0;
   end_ = unread;
+  char* const room = buffer_.get() + end_;
+  // peek waits for input as getline did, through the stream's own buffer, and readsome then
+  // takes what that buffer holds with no read of its own. So the stream is read no further
+  // than a line at a time would read it, and a read error comes after every line before it.
   errno = 0;
-  // A short read sets eof; a failing stream buffer sets bad, with the errno of its read.
-  in_.read(buffer_.get() + end_, static_cast<std::streamsize>(block_size_));
-  end_ += static_cast<size_t>(in_.gcount());
-  if (in_.bad()) {
-    error_number_ = errno;
-    return false;
+  if (in_.peek() == std::istream::traits_type::eof()) {
+    if (in_.bad()) {
+      error_number_ = errno;
+      return false;
+    }
+    at_end_ = true;
+    return true;
   }
-  at_end_ = in_.eof();
+  std::streamsize read = in_.readsome(room, static_cast<std::streamsize>(block_size_));
+  // A stream buffer that keeps no bytes in view gives them one at a time.
+  if (read == 0) {
+    in_.read(room, 1);
+    read = in_.gcount();
+    if (in_.bad()) {
+      error_number_ = errno;
+      return false;
+    }
+  }
+  end_ += static_cast<size_t>(read);
   return true;
 }

@@ -5,7 +5,7 @@
 #include <memory>
 #include <string_view>
 
-// The lines of a stream, read in large blocks rather than a line at a time. A line is given
+// The lines of a stream, taken a bufferful at a time rather than a line at a time. A line is given
 // without its line feed (a '\r' before it stays, as do NUL bytes); the last line needs none.
 // A line longer than the limit is never held whole: it is passed over to its end and told
 // as too long.
@@ -14,7 +14,7 @@ class LineReader {
   enum class Outcome { Line, TooLong, End, ReadError };
 
   // `line_limit`: the longest line given, in bytes without its line feed; `block_size`: the
-  // bytes asked of the stream at a time.
+  // most bytes taken from the stream's buffer at a time.
   LineReader(std::istream& in, size_t line_limit, size_t block_size);
 
   // The next line into `line`, valid until the next call. After End or ReadError no more
@@ -25,7 +25,7 @@ class LineReader {
   int ErrorNumber() const { return error_number_; }
 
  private:
-  // Moves the unread bytes to the front and reads a block after them. False on a read error.
+  // Moves the unread bytes to the front and takes more after them. False on a read error.
   bool Fill();
   // Passes over the rest of a line with no line feed among its unread bytes.
   Outcome SkipLongLine();
