@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <bit>
 #include <charconv>
 #include <cmath>
@@ -9,6 +10,7 @@
 #include <cstdlib>
 #include <limits>
 #include <random>
+#include <regex>
 #include <string>
 
 #include "tests/common/locale_guard.h"
@@ -99,6 +101,41 @@ TEST(ReadUnsignedDecimal, ReadsEveryTextAsFromCharsReadsIt) {
           << text;
     }
   }
+}
+
+// A whole word is a short decimal when it is an optional sign, then digits with an optional
+// point and at most 15 digits in all; its value is then what from_chars reads, sign and all.
+TEST(ReadShortDecimalWord, TakesExactlyTheShortPlainDecimalsWithFromCharsValues) {
+  const std::regex short_decimal(R"([+-]?([0-9]+\.?[0-9]*|\.[0-9]+))");
+  std::mt19937_64 random(20261209);
+  const std::string letters = "0123456789012345678901234567890123456789..+-eE ,x";
+  std::uniform_int_distribution<size_t> letter(0, letters.size() - 1), length(0, 20);
+  for (int n = 0; n < 100000; ++n) {
+    std::string text(length(random), ' ');
+    for (char& c : text)
+      c = letters[letter(random)];
+    const size_t digits = static_cast<size_t>(
+        std::count_if(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }));
+    const bool expected = std::regex_match(text, short_decimal) && digits <= 15;
+    double value = 42.0;
+    ASSERT_EQ(ReadShortDecimalWord(text, value), expected) << text;
+    if (!expected) {
+      ASSERT_EQ(value, 42.0) << text;
+      continue;
+    }
+    const bool negative = text[0] == '-';
+    const size_t unsigned_start = negative || text[0] == '+' ? 1 : 0;
+    double magnitude = 0.0;
+    std::from_chars(text.data() + unsigned_start, text.data() + text.size(), magnitude);
+    ASSERT_EQ(std::bit_cast<std::uint64_t>(value),
+              std::bit_cast<std::uint64_t>(negative ? -magnitude : magnitude))
+        << text;
+  }
+  double value = 1.0;
+  EXPECT_FALSE(ReadShortDecimalWord(std::string_view(), value));
+  EXPECT_FALSE(ReadShortDecimalWord("1234567890123456", value));
+  EXPECT_TRUE(ReadShortDecimalWord("-123456789.012345", value));
+  EXPECT_EQ(value, -123456789.012345);
 }
 
 TEST(FieldNumber, ReadsPointDecimalsUnderACommaDecimalLocale) {
