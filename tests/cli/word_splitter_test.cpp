@@ -89,14 +89,16 @@ std::variant<std::vector<std::string>, UsageError> ReferenceSplit(std::string_vi
   return words;
 }
 
-// Random lines of word bytes, blanks, tabs, quotes, CRs, NULs and UTF-8, long and short in
-// turn through one splitter, against the rules above.
+// Random lines of word bytes, blanks, tabs, quotes, CRs, NULs, controls and UTF-8, long and
+// short in turn through one splitter, against the rules above.
 TEST(WordSplitter, SplitsRandomLinesAsTheRulesSay) {
   WordSplitter splitter;
   Draw draw(20261209);
-  const std::string_view pieces[] = {
-      "a",        "1",    "-", ".", "e", " ", " ", "\t", "\"", "\r", std::string_view("\0", 1),
-      "\xc3\xa9", "\xff", "  "};
+  // Bytes on both sides of 0x23, below which the splitter looks closer, and beyond ASCII.
+  using namespace std::string_view_literals;
+  const std::string_view pieces[] = {"a",    "1",    "-",    ".",  "e",        " ",
+                                     " ",    "\t",   "\"",   "\r", "!",        "#",
+                                     "\x1f", "\0"sv, "\xff", "  ", "\xc3\xa9", "abcdefghi"};
   for (int n = 0; n < 20000; ++n) {
     std::string line;
     const int length = draw.Below(n % 2 == 0 ? 12 : 60);
