@@ -63,7 +63,7 @@ void CalculatorSession::AnswerLines(std::istream& in) {
         AnswerLine(line, number);
         break;
       case LineReader::Outcome::TooLong:
-        ReportUsageError(Where(number) + "longer than " + std::to_string(kLineLimit) + " bytes");
+        ReportLineError(number, "longer than " + std::to_string(kLineLimit) + " bytes");
         break;
       case LineReader::Outcome::End:
         return;
@@ -79,7 +79,7 @@ void CalculatorSession::AnswerLine(std::string_view line, long number) {
     line.remove_suffix(1);
   const auto split = splitter_.Split(line);
   if (const auto* error = std::get_if<UsageError>(&split)) {
-    ReportUsageError(Where(number) + error->problem);
+    ReportLineError(number, error->problem);
     return;
   }
   // A line of blanks and tabs alone has no words and is passed over.
@@ -99,6 +99,11 @@ void CalculatorSession::ReportUsageError(std::string_view problem) {
   FlushWhenLarge();
 }
 
+void CalculatorSession::ReportLineError(long line, std::string_view problem) {
+  std::string text = Where(line);
+  ReportUsageError(text += problem);
+}
+
 void CalculatorSession::WriteText(std::string_view text) {
   out_ += text;
 }
@@ -115,7 +120,7 @@ void CalculatorSession::Calculate(std::span<const std::string_view> words, long 
   const ResultDigits digits(options_.digits);
   const ParsedCalculation parsed = ParseCalculation(words, options_.reading);
   if (const auto* error = std::get_if<UsageError>(&parsed)) {
-    ReportUsageError(Where(line) + error->problem);
+    ReportLineError(line, error->problem);
     return;
   }
   // The plain text shows no discs, which lets the solvers skip what only the discs need.

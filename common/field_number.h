@@ -57,7 +57,7 @@ inline const char* ReadShortDecimal(const char* first, const char* last, double&
   const std::ptrdiff_t count = (p - first) - (point != nullptr);
   if (count == 0 || count > kMostShortDigits || (p != last && (*p == 'e' || *p == 'E')))
     return nullptr;
-  value = static_cast<double>(digits);
+  value = static_cast<double>(static_cast<std::int64_t>(digits));  // below 10^15 here
   if (point != nullptr && p - point > 1)
     value /= kPowersOfTen[p - point - 1];
   return p;
