@@ -11,6 +11,7 @@
 #include <limits>
 #include <random>
 #include <string>
+#include <utility>
 
 #include "tests/common/locale_guard.h"
 
@@ -72,17 +73,35 @@ TEST(FieldNumber, AgreesWithAtofOnDecimalTextInTheCLocale) {
     EXPECT_EQ(FieldNumber(text), std::atof(text)) << text;
 }
 
+// Random texts of the bytes of `letters` (a byte listed more often is drawn more often).
+class RandomTexts {
+ public:
+  RandomTexts(std::uint64_t seed, std::string letters, size_t shortest, size_t longest)
+      : random_(seed),
+        letters_(std::move(letters)),
+        letter_(0, letters_.size() - 1),
+        length_(shortest, longest) {}
+
+  std::string Next() {
+    std::string text(length_(random_), ' ');
+    for (char& c : text)
+      c = letters_[letter_(random_)];
+    return text;
+  }
+
+ private:
+  std::mt19937_64 random_;
+  std::string letters_;
+  std::uniform_int_distribution<size_t> letter_, length_;
+};
+
 // Short decimals take a path of their own: their values and ends are checked against
 // from_chars on random texts of digits, points, exponents and other letters, most of them
 // around the 15 digits where that path ends.
 TEST(ReadUnsignedDecimal, ReadsEveryTextAsFromCharsReadsIt) {
-  std::mt19937_64 random(20261208);
-  const std::string letters = "0123456789012345678901234567890123456789..eE+-x ";
-  std::uniform_int_distribution<size_t> letter(0, letters.size() - 1), length(1, 24);
+  RandomTexts texts(20261208, "0123456789012345678901234567890123456789..eE+-x ", 1, 24);
   for (int n = 0; n < 200000; ++n) {
-    std::string text(length(random), ' ');
-    for (char& c : text)
-      c = letters[letter(random)];
+    const std::string text = texts.Next();
     if (!((text[0] >= '0' && text[0] <= '9') || text[0] == '.'))
       continue;
     const char* const first = text.data();
@@ -115,13 +134,9 @@ bool IsShortPlainDecimal(std::string_view text) {
 }
 
 TEST(ReadShortDecimalWord, TakesExactlyTheShortPlainDecimalsWithFromCharsValues) {
-  std::mt19937_64 random(20261209);
-  const std::string letters = "0123456789012345678901234567890123456789..+-eE ,x";
-  std::uniform_int_distribution<size_t> letter(0, letters.size() - 1), length(0, 20);
+  RandomTexts texts(20261209, "0123456789012345678901234567890123456789..+-eE ,x", 0, 20);
   for (int n = 0; n < 100000; ++n) {
-    std::string text(length(random), ' ');
-    for (char& c : text)
-      c = letters[letter(random)];
+    const std::string text = texts.Next();
     const bool expected = IsShortPlainDecimal(text);
     double value = 42.0;
     ASSERT_EQ(ReadShortDecimalWord(text, value), expected) << text;
