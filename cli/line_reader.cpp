@@ -7,7 +7,9 @@ LineReader::LineReader(std::istream& in, size_t line_limit, size_t block_size)
     : in_(in),
       line_limit_(line_limit),
       block_size_(block_size),
-      buffer_(std::make_unique<char[]>(line_limit + 1 + block_size)) {}
+      // Not cleared: only the bytes read are ever looked at, and a batch of short lines touches
+      // no more of it than the front.
+      buffer_(std::make_unique_for_overwrite<char[]>(line_limit + 1 + block_size)) {}
 
 LineReader::Outcome LineReader::Next(std::string_view& line) {
   while (true) {

@@ -144,7 +144,7 @@ TEST(LineReader, GivesTheLinesThatGetlineGave) {
 TEST(LineReader, GivesTheLinesThatGetlineGaveOnRandomTexts) {
   Draw draw(20261209);
   const std::string bytes("ab \r\n\n\0\t", 8);
-  for (int n = 0; n < 3000; ++n) {
+  for (int n = 0; n < 1500; ++n) {
     std::string text(static_cast<size_t>(draw.Below(60)), ' ');
     for (char& c : text)
       c = bytes[static_cast<size_t>(draw.Below(static_cast<int>(bytes.size())))];
