@@ -4,22 +4,19 @@
 
 #include <cerrno>
 #include <cstring>
-#include <limits>
-#include <memory>
 #include <variant>
 #include <vector>
 
 #include "cli/calculation_runner.h"
 #include "cli/event_printer.h"
+#include "cli/line_reader.h"
 #include "cli/request_parser.h"
 
 namespace {
 
 constexpr size_t kFlushSize = 1 << 16;
-
-bool IsBlank(std::string_view line) {
-  return line.find_first_not_of(" \t") == std::string_view::npos;
-}
+// The bytes of standard input read at a time.
+constexpr size_t kReadBlock = 1 << 16;
 
 // What leads the problem of a usage error on `line` of a batch: "line 12: ".
 std::string Where(long line) {
@@ -58,45 +55,37 @@ void CalculatorSession::Answer(std::span<const std::string> words) {
 }
 
 void CalculatorSession::AnswerLines(std::istream& in) {
-  // One line at a time into a buffer of the longest line allowed: a longer line is skipped
-  // up to its end rather than read into memory.
-  const auto line = std::make_unique<char[]>(kLineLimit + 1);
+  LineReader reader(in, kLineLimit, kReadBlock);
+  std::string_view line;
   for (long number = 1; !failed_; ++number) {
-    errno = 0;
-    in.getline(line.get(), kLineLimit + 1);
-    const bool too_long = in.fail() && !in.eof() && !in.bad();
-    if (too_long) {
-      in.clear();
-      in.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
+    switch (reader.Next(line)) {
+      case LineReader::Outcome::Line:
+        AnswerLine(line, number);
+        break;
+      case LineReader::Outcome::TooLong:
+        ReportLineError(number, "longer than " + std::to_string(kLineLimit) + " bytes");
+        break;
+      case LineReader::Outcome::End:
+        return;
+      case LineReader::Outcome::ReadError:
+        Fail("cannot read standard input", reader.ErrorNumber());
+        return;
     }
-    if (in.bad()) {
-      Fail("cannot read standard input", errno);
-      return;
-    }
-    if (too_long) {
-      ReportUsageError(Where(number) + "longer than " + std::to_string(kLineLimit) + " bytes");
-      continue;
-    }
-    if (in.fail())
-      return;  // the end of the input, with no line left
-    // gcount counts the line end that getline consumed, except at the end of the input.
-    const size_t length = static_cast<size_t>(in.gcount()) - (in.eof() ? 0 : 1);
-    AnswerLine({line.get(), length}, number);
-    if (in.eof())
-      return;
   }
 }
 
 void CalculatorSession::AnswerLine(std::string_view line, long number) {
   if (line.ends_with('\r'))
     line.remove_suffix(1);
-  if (IsBlank(line))
+  const auto split = splitter_.Split(line);
+  if (const auto* error = std::get_if<UsageError>(&split)) {
+    ReportLineError(number, error->problem);
     return;
-  const auto words = splitter_.Split(line);
-  if (const auto* error = std::get_if<UsageError>(&words))
-    ReportUsageError(Where(number) + error->problem);
-  else
-    Calculate(std::get<std::span<const std::string_view>>(words), number);
+  }
+  // A line of blanks and tabs alone has no words and is passed over.
+  const auto words = std::get<std::span<const std::string_view>>(split);
+  if (!words.empty())
+    Calculate(words, number);
 }
 
 void CalculatorSession::ReportUsageError(std::string_view problem) {
@@ -108,6 +97,11 @@ void CalculatorSession::ReportUsageError(std::string_view problem) {
     AppendPlainUsageError(problem, PlainErrorText());
   Note(kUsageError);
   FlushWhenLarge();
+}
+
+void CalculatorSession::ReportLineError(long line, std::string_view problem) {
+  std::string text = Where(line);
+  ReportUsageError(text += problem);
 }
 
 void CalculatorSession::WriteText(std::string_view text) {
@@ -126,7 +120,7 @@ void CalculatorSession::Calculate(std::span<const std::string_view> words, long 
   const ResultDigits digits(options_.digits);
   const ParsedCalculation parsed = ParseCalculation(words, options_.reading);
   if (const auto* error = std::get_if<UsageError>(&parsed)) {
-    ReportUsageError(Where(line) + error->problem);
+    ReportLineError(line, error->problem);
     return;
   }
   // The plain text shows no discs, which lets the solvers skip what only the discs need.

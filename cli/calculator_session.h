@@ -36,7 +36,7 @@ class CalculatorSession {
   static constexpr int kReadOrWriteError = 3;
 
   // The longest line a batch reads, in bytes without its line end. No calculation needs a
-  // hundredth of it; a longer line is refused without being held in memory.
+  // hundredth of it; a longer line is refused without being held whole in memory.
   static constexpr size_t kLineLimit = 65536;
 
   CalculatorSession(Format format, std::FILE* out, std::FILE* err, SessionOptions options = {});
@@ -67,6 +67,9 @@ class CalculatorSession {
   // a usage error names it.
   void Calculate(std::span<const std::string_view> words, long line);
   void AnswerLine(std::string_view line, long number);
+  // The usage error of the batch's `line` (0: the command line's), named by its number. Out
+  // of line, so that the calculations that go well keep a small frame.
+  [[gnu::noinline]] void ReportLineError(long line, std::string_view problem);
   // Where plain output gathers the text for standard error.
   std::string& PlainErrorText() { return one_destination_ ? out_ : err_; }
   void Note(int status);

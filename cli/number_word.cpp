@@ -6,8 +6,8 @@
 #include "common/box_number.h"
 #include "common/field_number.h"
 
-std::variant<double, UsageError> ReadNumberWord(std::string_view word, size_t position,
-                                                NumberReading reading) {
+std::variant<double, UsageError> ReadLongerNumberWord(std::string_view word, size_t position,
+                                                      NumberReading reading) {
   if (reading == NumberReading::Lenient)
     return FieldNumber(word);
   const BoxNumber number = ReadBoxNumber(word);

@@ -2,10 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <limits>
+#include <string>
 
 #include "tests/common/locale_guard.h"
+#include "tests/support/random_draw.h"
 
 namespace {
 
@@ -110,6 +114,37 @@ TEST(ReadNumberWord, LenientReadingTakesTheLeadingNumberOrZero) {
         << c.word;
   }
   EXPECT_TRUE(std::isinf(std::get<double>(ReadNumberWord("1e999", 2, NumberReading::Lenient))));
+}
+
+// Short plain decimals are read inline; every other word by the full rules of its reading.
+// The two must agree on every word, to the bit and to the message: random words of digits,
+// signs, points, exponents, blanks, arithmetic and letters, many around 15 digits.
+TEST(ReadNumberWord, ReadsShortDecimalsAsTheFullRulesReadThem) {
+  Draw draw(20261209);
+  const std::string_view pieces[] = {"0", "1", "5", "9",  "7", "3", "8",       "2",  "4",
+                                     "6", ".", "-", "+",  "e", "E", " ",       "\t", "\r",
+                                     "*", "(", ")", "pi", "x", ",", "\xc3\xa9"};
+  for (int n = 0; n < 30000; ++n) {
+    std::string word;
+    const int length = draw.Below(n % 3 == 0 ? 24 : 8);
+    for (int i = 0; i < length; ++i) {
+      // Mostly digits, so that most words are numbers.
+      const int piece = draw.Chance(0.7) ? draw.Below(10) : draw.Below(std::size(pieces));
+      word += pieces[piece];
+    }
+    for (const NumberReading reading : {NumberReading::Strict, NumberReading::Lenient}) {
+      const auto read = ReadNumberWord(word, 3, reading);
+      const auto full = ReadLongerNumberWord(word, 3, reading);
+      ASSERT_EQ(read.index(), full.index()) << word;
+      if (const double* value = std::get_if<double>(&read)) {
+        ASSERT_EQ(std::bit_cast<std::uint64_t>(*value),
+                  std::bit_cast<std::uint64_t>(std::get<double>(full)))
+            << word;
+      } else {
+        ASSERT_EQ(std::get<UsageError>(read), std::get<UsageError>(full)) << word;
+      }
+    }
+  }
 }
 
 }  // namespace
