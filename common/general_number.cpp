@@ -3,6 +3,7 @@
 #include <array>
 #include <bit>
 #include <charconv>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 
@@ -97,7 +98,77 @@ char* WriteDigits(char* out, const char* digits, int count) {
   return true;
 }
 
+// The powers of ten that a double holds exactly.
+constexpr int kMostExactPower = 22;
+constexpr std::array<double, kMostExactPower + 1> kExactPowersOfTen = [] {
+  std::array<double, kMostExactPower + 1> powers{};
+  double power = 1;
+  for (double& p : powers) {
+    p = power;
+    power *= 10;
+  }
+  return powers;
+}();
+
+// x times 10^q, rounded once, for |q| <= kMostExactPower.
+double TimesPowerOfTen(double x, int q) {
+  return q >= 0 ? x * kExactPowersOfTen[static_cast<std::size_t>(q)]
+                : x / kExactPowersOfTen[static_cast<std::size_t>(-q)];
+}
+
+// The integer nearest to y, for 0 <= y < 2^53, half-way points rounded up. The difference
+// from the whole part is exact: both are multiples of y's unit in the last place, at most 1.
+int64_t NearestInteger(double y) {
+  const auto whole = static_cast<int64_t>(y);
+  return y - static_cast<double>(whole) < 0.5 ? whole : whole + 1;
+}
+
 }  // namespace
+
+bool SurelyPrintAlike(double low, double high, int precision) {
+  if (precision == 0)
+    precision = 1;
+  if (precision < 1 || precision > kMostDigits)
+    return false;
+  // The magnitudes of the ends, the smaller first; the sign is theirs alike.
+  double small = low, large = high;
+  if (high < 0) {
+    small = -high;
+    large = -low;
+  } else if (!(low > 0)) {
+    return false;
+  }
+  if (!(small <= large) || !(large < HUGE_VAL))
+    return false;
+  const int biased = static_cast<int>(std::bit_cast<uint64_t>(small) >> 52);
+  if (biased == 0)
+    return false;
+  // floor(log10 small), or one less, as in Rounded; the scaling below tells which.
+  const int exponent = ((biased - 1075 + 52) * 78913) >> 18;
+  int q = precision - 1 - exponent;
+  if (q < -kMostExactPower || q > kMostExactPower)
+    return false;
+  double a = TimesPowerOfTen(small, q);
+  const double top = kExactPowersOfTen[static_cast<std::size_t>(precision)];
+  if (a >= top) {
+    if (--q < -kMostExactPower)
+      return false;
+    a = TimesPowerOfTen(small, q);
+  }
+  // Each product (or quotient) is the double nearest to the exact one, which therefore lies
+  // strictly between the neighbours of the rounded one: these bound the whole interval scaled.
+  a = std::bit_cast<double>(std::bit_cast<uint64_t>(a) - 1);
+  const double b = std::bit_cast<double>(std::bit_cast<uint64_t>(TimesPowerOfTen(large, q)) + 1);
+  // Where both bounds have the nearest integer k, k - 1/2 <= a < b < k + 1/2, so that every
+  // scaled number lies strictly within half a unit of k: no tie, which the rounding settles to
+  // even, and the same rounded k. With a at least 10^(precision - 1) and k below 10^precision,
+  // k has precision digits, and all of them round to k * 10^-q, the same digits and exponent,
+  // and print alike.
+  if (!(a >= kExactPowersOfTen[static_cast<std::size_t>(precision - 1)]) || !(b < 0x1p53))
+    return false;
+  const int64_t k = NearestInteger(a);
+  return k == NearestInteger(b) && static_cast<double>(k) < top;
+}
 
 bool RoundToDigits(double value, int precision, RoundedDecimal& rounded) {
   return Rounded(value, precision == 0 ? 1 : precision, rounded);

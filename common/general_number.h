@@ -22,3 +22,11 @@ struct RoundedDecimal {
 // false for zeros, subnormals, infinities, not-a-numbers, more than 17 digits and the few
 // numbers beyond that arithmetic, which only WriteGeneralNumber writes.
 bool RoundToDigits(double value, int precision, RoundedDecimal& rounded);
+
+// Whether every number from `low` to `high` surely prints alike at `precision` digits (0 counts
+// as 1), decided cheaply from one rounded scaling of both ends by a power of ten. True only
+// where they do; false also where this cannot tell (a rounding edge or a power of ten within
+// reach of the rounding error, ends of different signs, zeros, subnormals, infinities,
+// not-a-numbers, magnitudes beyond 10^22 of the digits' range), which RoundToDigits then
+// decides.
+bool SurelyPrintAlike(double low, double high, int precision);

@@ -121,6 +121,8 @@ bool PartDecided(double low, double high, int digits) {
     return true;
   if (!(low >= kZeroThreshold || high <= -kZeroThreshold))
     return false;
+  if (SurelyPrintAlike(low, high, digits))
+    return true;
   RoundedDecimal low_decimal, high_decimal;
   if (RoundToDigits(low, digits, low_decimal) && RoundToDigits(high, digits, high_decimal))
     return low_decimal == high_decimal;
