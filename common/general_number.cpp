@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 // Most numbers a calculator shows have a magnitude from 1e-20 to 1e5 and five digits. For
 // them the digits come from exact integer arithmetic: the double m * 2^e times 10^q is
@@ -62,10 +63,29 @@ bool ScaledAndRounded(uint64_t m, int e, int q, uint64_t& rounded) {
   return true;
 }
 
-char* WriteDigits(char* out, const char* digits, int count) {
-  for (int i = 0; i < count; ++i)
-    *out++ = digits[i];
-  return out;
+// "00" to "99": the digits of every number below 100, two at a time.
+constexpr std::array<char, 200> kDigitPairs = [] {
+  std::array<char, 200> pairs{};
+  for (std::size_t i = 0; i < 100; ++i) {
+    pairs[2 * i] = static_cast<char>('0' + i / 10);
+    pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
+  }
+  return pairs;
+}();
+
+// The last `count` decimal digits of `digits`, leading zeros included, from `out` on; returns
+// the end.
+char* WriteDigits(char* out, uint64_t digits, int count) {
+  char* const end = out + count;
+  char* p = end;
+  for (; count >= 2; count -= 2) {
+    p -= 2;
+    std::memcpy(p, &kDigitPairs[2 * (digits % 100)], 2);
+    digits /= 100;
+  }
+  if (count == 1)
+    p[-1] = static_cast<char>('0' + digits % 10);
+  return end;
 }
 
 // RoundToDigits, inlined into the writing of each number, which it is most of.
@@ -187,41 +207,45 @@ char* WriteGeneralNumber(char* first, char* last, double value, int precision) {
     digits /= 10;
     --significant;
   }
-  char text[kMostDigits];
-  for (int i = significant - 1; i >= 0; --i) {
-    text[i] = static_cast<char>('0' + digits % 10);
-    digits /= 10;
-  }
 
   char* out = first;
   if (rounded.negative)
     *out++ = '-';
   if (exponent < -4 || exponent >= precision) {
-    *out++ = text[0];
-    if (significant > 1) {
-      *out++ = '.';
-      out = WriteDigits(out, text + 1, significant - 1);
-    }
+    // The digits one place on, the first then moved in front of the point.
+    char* const lead = out;
+    out = WriteDigits(lead + 1, digits, significant);
+    lead[0] = lead[1];
+    if (significant > 1)
+      lead[1] = '.';
+    else
+      --out;
     *out++ = 'e';
     *out++ = exponent < 0 ? '-' : '+';
-    const int magnitude = exponent < 0 ? -exponent : exponent;
-    if (magnitude < 10)
-      *out++ = '0';
-    return std::to_chars(out, last, magnitude).ptr;
+    auto magnitude = static_cast<uint64_t>(exponent < 0 ? -exponent : exponent);
+    if (magnitude >= 100) {
+      *out++ = static_cast<char>('0' + magnitude / 100);
+      magnitude %= 100;
+    }
+    return WriteDigits(out, magnitude, 2);
   }
   if (exponent < 0) {
     *out++ = '0';
     *out++ = '.';
     for (int i = -1; i > exponent; --i)
       *out++ = '0';
-    return WriteDigits(out, text, significant);
+    return WriteDigits(out, digits, significant);
   }
   // The whole part takes exponent + 1 digits, with zeros where the digits dropped are.
-  for (int i = 0; i <= exponent; ++i)
-    *out++ = i < significant ? text[i] : '0';
-  if (significant > exponent + 1) {
-    *out++ = '.';
-    out = WriteDigits(out, text + exponent + 1, significant - exponent - 1);
+  const int fraction = significant - exponent - 1;
+  if (fraction <= 0) {
+    out = WriteDigits(out, digits, significant);
+    for (int i = fraction; i < 0; ++i)
+      *out++ = '0';
+    return out;
   }
-  return out;
+  const uint64_t unit = kPowersOfTen[static_cast<std::size_t>(fraction)];
+  out = WriteDigits(out, digits / unit, exponent + 1);
+  *out++ = '.';
+  return WriteDigits(out, digits % unit, fraction);
 }
