@@ -9,10 +9,11 @@
 #include <cstring>
 
 // Most numbers a calculator shows have a magnitude from 1e-20 to 1e5 and five digits. For
-// them the digits come from exact integer arithmetic: the double m * 2^e times 10^q is
-// m * 5^q * 2^(e + q), which 128 bits hold, and one shift gives its whole part and the rest
-// that decides the rounding. Other numbers go to std::to_chars, which does the same in general
-// but takes four times as long.
+// them the digits come from one multiplication by an exact power of ten, where its rounding
+// error cannot reach a half-way point, or else from exact integer arithmetic: the double
+// m * 2^e times 10^q is m * 5^q * 2^(e + q), which 128 bits hold, and one shift gives its whole
+// part and the rest that decides the rounding. Other numbers go to std::to_chars, which does
+// the same in general but takes four times as long.
 
 namespace {
 
@@ -34,6 +35,50 @@ constexpr std::array<uint64_t, count> Powers() {
 
 constexpr auto kPowersOfFive = Powers<5, kMostScale + 1>();
 constexpr auto kPowersOfTen = Powers<10, kMostDigits + 2>();
+
+// The powers of ten that a double holds exactly.
+constexpr int kMostExactPower = 22;
+constexpr std::array<double, kMostExactPower + 1> kExactPowersOfTen = [] {
+  std::array<double, kMostExactPower + 1> powers{};
+  double power = 1;
+  for (double& p : powers) {
+    p = power;
+    power *= 10;
+  }
+  return powers;
+}();
+
+// x times 10^q, rounded once, for |q| <= kMostExactPower.
+double TimesPowerOfTen(double x, int q) {
+  return q >= 0 ? x * kExactPowersOfTen[static_cast<std::size_t>(q)]
+                : x / kExactPowersOfTen[static_cast<std::size_t>(-q)];
+}
+
+// The integer nearest to y, for 0 <= y < 2^53, half-way points rounded up. The difference
+// from the whole part is exact: both are multiples of y's unit in the last place, at most 1.
+int64_t NearestInteger(double y) {
+  const auto whole = static_cast<int64_t>(y);
+  return y - static_cast<double>(whole) < 0.5 ? whole : whole + 1;
+}
+
+// x * 10^q rounded to a whole number, where one rounded multiplication (or division) by an
+// exact power of ten proves it: the exact product lies strictly between the neighbours of the
+// rounded one, and where both have the same nearest integer, that is the exact product's,
+// however its ties go. False where a half-way point is within that reach, or the product is
+// below 1 or beyond 2^53.
+bool QuicklyScaledAndRounded(double x, int q, uint64_t& rounded) {
+  if (q < -kMostExactPower || q > kMostExactPower)
+    return false;
+  const double y = TimesPowerOfTen(x, q);
+  if (!(y >= 1 && y < 0x1p53))
+    return false;
+  const auto bits = std::bit_cast<uint64_t>(y);
+  const int64_t k = NearestInteger(std::bit_cast<double>(bits - 1));
+  if (k != NearestInteger(std::bit_cast<double>(bits + 1)))
+    return false;
+  rounded = static_cast<uint64_t>(k);
+  return true;
+}
 
 // m * 2^e * 10^q rounded to a whole number, ties to even, into `rounded`; false where q is
 // beyond the table or the number beyond 64 bits.
@@ -100,12 +145,17 @@ char* WriteDigits(char* out, uint64_t digits, int count) {
   // floor(log10 |value|), or one less: 78913 / 2^18 is just below log10(2).
   int exponent = ((e + 52) * 78913) >> 18;
   const uint64_t limit = kPowersOfTen[static_cast<std::size_t>(precision)];
+  // |value| * 10^q rounded to a whole number, in floating point where that proves it.
+  const double magnitude = std::fabs(value);
+  const auto scaled = [&](int q, uint64_t& digits) {
+    return QuicklyScaledAndRounded(magnitude, q, digits) || ScaledAndRounded(m, e, q, digits);
+  };
   uint64_t digits;
-  if (!ScaledAndRounded(m, e, precision - 1 - exponent, digits))
+  if (!scaled(precision - 1 - exponent, digits))
     return false;
   if (digits > limit) {
     ++exponent;
-    if (!ScaledAndRounded(m, e, precision - 1 - exponent, digits) || digits > limit)
+    if (!scaled(precision - 1 - exponent, digits) || digits > limit)
       return false;
   }
   if (digits < limit / 10)  // never, while the estimate of the exponent holds
@@ -116,31 +166,6 @@ char* WriteDigits(char* out, uint64_t digits, int count) {
   }
   rounded = {digits, exponent, (bits >> 63) != 0};
   return true;
-}
-
-// The powers of ten that a double holds exactly.
-constexpr int kMostExactPower = 22;
-constexpr std::array<double, kMostExactPower + 1> kExactPowersOfTen = [] {
-  std::array<double, kMostExactPower + 1> powers{};
-  double power = 1;
-  for (double& p : powers) {
-    p = power;
-    power *= 10;
-  }
-  return powers;
-}();
-
-// x times 10^q, rounded once, for |q| <= kMostExactPower.
-double TimesPowerOfTen(double x, int q) {
-  return q >= 0 ? x * kExactPowersOfTen[static_cast<std::size_t>(q)]
-                : x / kExactPowersOfTen[static_cast<std::size_t>(-q)];
-}
-
-// The integer nearest to y, for 0 <= y < 2^53, half-way points rounded up. The difference
-// from the whole part is exact: both are multiples of y's unit in the last place, at most 1.
-int64_t NearestInteger(double y) {
-  const auto whole = static_cast<int64_t>(y);
-  return y - static_cast<double>(whole) < 0.5 ? whole : whole + 1;
 }
 
 }  // namespace
