@@ -222,6 +222,13 @@ bool RoundToDigits(double value, int precision, RoundedDecimal& rounded) {
 char* WriteGeneralNumber(char* first, char* last, double value, int precision) {
   if (precision == 0)
     precision = 1;
+  // Zeros, which the roots' cleaned-up parts often are, are "0" and "-0" at any precision.
+  if (value == 0) {
+    if (std::signbit(value))
+      *first++ = '-';
+    *first++ = '0';
+    return first;
+  }
   RoundedDecimal rounded;
   if (!Rounded(value, precision, rounded))
     return std::to_chars(first, last, value, std::chars_format::general, precision).ptr;

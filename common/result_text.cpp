@@ -151,6 +151,28 @@ class TextWriter {
   char* end_ = room_ + sizeof room_;
 };
 
+// A %g conversion of `value`, the calculators' five digits made `digits`, and their columns
+// widened with them; inlined into the writing of every text, which it is most of.
+[[gnu::always_inline]] inline void AppendNumber(TextWriter& out, Conversion c, double value,
+                                                int digits) {
+  if (c.precision == ResultDigits::kStandard && digits != ResultDigits::kStandard) {
+    if (c.width > 0)
+      c.width += digits - ResultDigits::kStandard;
+    c.precision = digits;
+  }
+  const int precision = c.precision < 0 ? 6 : c.precision;
+  if (precision > ResultDigits::kMost) {
+    const auto room = static_cast<size_t>(precision) + 8;
+    std::string number(room, '\0');
+    const char* end = WriteGeneralNumber(number.data(), number.data() + room, value, precision);
+    out.AppendPadded(number.data(), static_cast<size_t>(end - number.data()), c);
+    return;
+  }
+  char field[TextWriter::kBlock] = {};
+  const char* end = WriteGeneralNumber(field, std::end(field), value, precision);
+  out.AppendField(field, static_cast<size_t>(end - field), c);
+}
+
 [[noreturn]] void Unsupported(const char* format) {
   std::fprintf(stderr, "result text: unsupported conversion in \"%s\"\n", format);
   std::abort();
@@ -193,6 +215,25 @@ void AssignResultText(std::string& text, const char* format, ...) {
   va_end(args);
 }
 
+void AssignNumberText(std::string& text, const NumberFormat& format,
+                      std::span<const double> numbers) {
+  const std::span<const NumberFormat::Field> fields = format.fields();
+  if (numbers.size() != fields.size()) {
+    std::fprintf(stderr, "result text: %zu numbers for the %zu fields of \"%s\"\n", numbers.size(),
+                 fields.size(), format.text());
+    std::abort();
+  }
+  const int digits = result_digits;
+  TextWriter out;
+  for (size_t i = 0; i < fields.size(); ++i) {
+    const NumberFormat::Field& field = fields[i];
+    out.Append(format.text() + field.literal_begin, static_cast<size_t>(field.literal_length));
+    AppendNumber(out, {field.left, field.width, field.precision, 'g'}, numbers[i], digits);
+  }
+  out.Append(format.text() + format.tail_begin(), static_cast<size_t>(format.tail_length()));
+  out.CopyInto(text);
+}
+
 namespace {
 
 void WriteResultText(std::string& text, const char* format, va_list args) {
@@ -207,30 +248,12 @@ void WriteResultText(std::string& text, const char* format, va_list args) {
       ++p;
       continue;
     }
-    Conversion c = ReadConversion(p);
+    const Conversion c = ReadConversion(p);
     char field[TextWriter::kBlock] = {};
     switch (c.letter) {
-      case 'g': {
-        // The calculators' five digits become `digits`, and their columns widen with them.
-        if (c.precision == ResultDigits::kStandard && digits != ResultDigits::kStandard) {
-          if (c.width > 0)
-            c.width += digits - ResultDigits::kStandard;
-          c.precision = digits;
-        }
-        const int precision = c.precision < 0 ? 6 : c.precision;
-        if (precision > ResultDigits::kMost) {
-          const auto room = static_cast<size_t>(precision) + 8;
-          std::string number(room, '\0');
-          const char* end = WriteGeneralNumber(number.data(), number.data() + room,
-                                               va_arg(args, double), precision);
-          out.AppendPadded(number.data(), static_cast<size_t>(end - number.data()), c);
-          break;
-        }
-        const char* end =
-            WriteGeneralNumber(field, std::end(field), va_arg(args, double), precision);
-        out.AppendField(field, static_cast<size_t>(end - field), c);
+      case 'g':
+        AppendNumber(out, c, va_arg(args, double), digits);
         break;
-      }
       case 'd': {
         if (c.precision >= 0)
           Unsupported(format);
