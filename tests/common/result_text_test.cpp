@@ -119,9 +119,10 @@ TEST(RoundToDigits, TellsWhetherTwoNumbersPrintAlike) {
     EXPECT_EQ(a == b, std::string(a_text) == b_text)
         << std::hexfloat << value << " and " << neighbour << " at " << digits << " digits";
   }
-  // Both outcomes must have been met often.
+  // Both outcomes must have been met often. Most numbers beyond 10^digits now have their
+  // decimals too, and their neighbours a few units in the last place away mostly print alike.
   EXPECT_GT(alike, compared / 10);
-  EXPECT_LT(alike, compared - compared / 10);
+  EXPECT_LT(alike, compared - compared / 20);
 }
 
 TEST(ResultText, KeepsPointDecimalsUnderACommaDecimalLocale) {
