@@ -7,6 +7,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <iterator>
+#include <string_view>
 
 // Most numbers a calculator shows have a magnitude from 1e-20 to 1e5 and five digits. For
 // them the digits come from one multiplication by an exact power of ten, where its rounding
@@ -217,6 +219,26 @@ bool SurelyPrintAlike(double low, double high, int precision) {
 
 bool RoundToDigits(double value, int precision, RoundedDecimal& rounded) {
   return Rounded(value, precision == 0 ? 1 : precision, rounded);
+}
+
+namespace {
+
+// PrintAlike where the cheap test cannot tell, kept out of line so that its room for the texts
+// costs nothing where it can.
+[[gnu::noinline]] bool PrintAlikeExactly(double low, double high, int precision) {
+  RoundedDecimal low_decimal, high_decimal;
+  if (RoundToDigits(low, precision, low_decimal) && RoundToDigits(high, precision, high_decimal))
+    return low_decimal == high_decimal;
+  char low_text[kMostDigits + 16], high_text[kMostDigits + 16];
+  const char* low_end = WriteGeneralNumber(low_text, std::end(low_text), low, precision);
+  const char* high_end = WriteGeneralNumber(high_text, std::end(high_text), high, precision);
+  return std::string_view(low_text, low_end) == std::string_view(high_text, high_end);
+}
+
+}  // namespace
+
+bool PrintAlike(double low, double high, int precision) {
+  return SurelyPrintAlike(low, high, precision) || PrintAlikeExactly(low, high, precision);
 }
 
 char* WriteGeneralNumber(char* first, char* last, double value, int precision) {

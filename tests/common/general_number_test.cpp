@@ -84,6 +84,8 @@ TEST(SurelyPrintAlike, TellsOnlyWhereTheEndsPrintAlike) {
   for (const AlikeCase& c : kAlikeCases) {
     const int precision = c.precision == 0 ? 1 : c.precision;
     const bool cheap = SurelyPrintAlike(c.low, c.high, c.precision);
+    EXPECT_EQ(PrintAlike(c.low, c.high, c.precision), PrintfAlike(c.low, c.high, precision))
+        << std::hexfloat << c.low << " to " << c.high << " at " << c.precision;
     EXPECT_EQ(cheap, c.cheap == Cheap::Yes)
         << std::hexfloat << c.low << " to " << c.high << " at " << c.precision;
     if (cheap) {
@@ -95,7 +97,8 @@ TEST(SurelyPrintAlike, TellsOnlyWhereTheEndsPrintAlike) {
 
 // Intervals from a few units in the last place to wider than the number, at and beside decimal
 // rounding edges and powers of ten of every precision, and anywhere: "alike" must never be
-// said of ends that print differently. And it must be said of nearly all that print alike among
+// said of ends that print differently, and PrintAlike, which decides the rest exactly, must
+// agree with printf everywhere. And "alike" must be said of nearly all that print alike among
 // the roots' ordinary numbers, from 1e-8 to 1e15 at up to 15 digits, away from the edges.
 TEST(SurelyPrintAlike, NeverSaysAlikeWherePrintfDiffers) {
   std::mt19937_64 random(20261209);
@@ -135,6 +138,8 @@ TEST(SurelyPrintAlike, NeverSaysAlikeWherePrintfDiffers) {
     }
     const bool printf_alike = PrintfAlike(low, high, precision);
     const bool cheap = SurelyPrintAlike(low, high, precision);
+    ASSERT_EQ(PrintAlike(low, high, precision), printf_alike)
+        << std::hexfloat << low << " to " << high << " at " << precision;
     alike += printf_alike;
     ordinary_alike += ordinary && printf_alike;
     ordinary_said += ordinary && cheap;
