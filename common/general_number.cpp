@@ -120,19 +120,25 @@ constexpr std::array<char, 200> kDigitPairs = [] {
   return pairs;
 }();
 
-// The last `count` decimal digits of `digits`, leading zeros included, from `out` on; returns
-// the end.
-char* WriteDigits(char* out, uint64_t digits, int count) {
-  char* const end = out + count;
-  char* p = end;
+// The last `count` decimal digits of `digits`, leading zeros included, written backwards so
+// that they end just before `end`; returns the digits before them, digits / 10^count.
+uint64_t WriteLastDigits(char* end, uint64_t digits, int count) {
   for (; count >= 2; count -= 2) {
-    p -= 2;
-    std::memcpy(p, &kDigitPairs[2 * (digits % 100)], 2);
+    end -= 2;
+    std::memcpy(end, &kDigitPairs[2 * (digits % 100)], 2);
     digits /= 100;
   }
-  if (count == 1)
-    p[-1] = static_cast<char>('0' + digits % 10);
-  return end;
+  if (count == 1) {
+    end[-1] = static_cast<char>('0' + digits % 10);
+    digits /= 10;
+  }
+  return digits;
+}
+
+// The last `count` digits of `digits` from `out` on; returns the end.
+char* WriteDigits(char* out, uint64_t digits, int count) {
+  WriteLastDigits(out + count, digits, count);
+  return out + count;
 }
 
 // RoundToDigits, inlined into the writing of each number, which it is most of.
@@ -298,8 +304,11 @@ char* WriteGeneralNumber(char* first, char* last, double value, int precision) {
       *out++ = '0';
     return out;
   }
-  const uint64_t unit = kPowersOfTen[static_cast<std::size_t>(fraction)];
-  out = WriteDigits(out, digits / unit, exponent + 1);
-  *out++ = '.';
-  return WriteDigits(out, digits % unit, fraction);
+  // The digits after the point first, which leaves those before it (without dividing by a
+  // power of ten that is not known beforehand, which takes much longer).
+  char* const point = out + exponent + 1;
+  char* const end = point + 1 + fraction;
+  WriteLastDigits(point, WriteLastDigits(end, digits, fraction), exponent + 1);
+  *point = '.';
+  return end;
 }
