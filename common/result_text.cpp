@@ -106,7 +106,11 @@ class TextWriter {
   // The same for a text of any length.
   void AppendPadded(const char* text, size_t length, const Conversion& c) {
     const auto width = static_cast<size_t>(c.width);
-    const size_t blanks = width > length ? width - length : 0;
+    if (width <= length) {
+      Append(text, length);
+      return;
+    }
+    const size_t blanks = width - length;
     char* at = Room(blanks + length);
     if (!c.left) {
       std::memset(at, ' ', blanks);
