@@ -49,17 +49,23 @@ Conversion ReadConversion(const char*& p) {
   return c;
 }
 
-// A text written by pointer into room on the stack, which every calculator's result fits, and
-// copied into its string once at the end, which then allocates nothing once it is large
-// enough; a longer text goes on in a string of its own. The string's own appends, or writing
-// into it after a resize that fills it with zeros, cost more than formatting the numbers.
+// A text written by pointer into a string, in place of what it held, in the whole room that
+// the string has: the resize to its capacity fills with zeros only what the text before did
+// not take, nothing when a batch writes one text after another of about the same length. The
+// string's own appends, or a stack buffer copied into the string at the end, cost more.
 class TextWriter {
  public:
   // Fields and their blanks are written in blocks of kBlock characters, however many of them
   // count, which is cheaper than writing each character.
   static constexpr size_t kBlock = 32;
+  // Room enough for every calculator's result text from the start.
+  static constexpr size_t kLeastRoom = 256;
 
-  TextWriter() = default;
+  explicit TextWriter(std::string& text) : text_(text) {
+    text_.resize(std::max(kLeastRoom, text_.capacity()));
+    first_ = next_ = text_.data();
+    end_ = first_ + text_.size();
+  }
   TextWriter(const TextWriter&) = delete;
   TextWriter& operator=(const TextWriter&) = delete;
 
@@ -125,34 +131,22 @@ class TextWriter {
     next_ = at;
   }
 
-  // The text in place of what `text` held.
-  void CopyInto(std::string& text) {
-    const auto used = static_cast<size_t>(next_ - first_);
-    if (first_ == room_) {
-      text.assign(room_, used);
-    } else {
-      spill_.resize(used);
-      text.swap(spill_);
-    }
-  }
+  // The string cut to the text written.
+  void Finish() { text_.resize(static_cast<size_t>(next_ - first_)); }
 
  private:
   void Grow(size_t count) {
     const auto used = static_cast<size_t>(next_ - first_);
-    const size_t size = std::max(2 * static_cast<size_t>(end_ - first_), used + count);
-    spill_.resize(size);
-    if (first_ == room_)
-      std::memcpy(spill_.data(), room_, used);
-    first_ = spill_.data();
+    text_.resize(std::max(2 * text_.size(), used + count));
+    first_ = text_.data();
     next_ = first_ + used;
-    end_ = first_ + size;
+    end_ = first_ + text_.size();
   }
 
-  char room_[1024];
-  std::string spill_;
-  char* first_ = room_;
-  char* next_ = room_;
-  char* end_ = room_ + sizeof room_;
+  std::string& text_;
+  char* first_;
+  char* next_;
+  char* end_;
 };
 
 // A %g conversion of `value`, the calculators' five digits made `digits`, and their columns
@@ -228,21 +222,21 @@ void AssignNumberText(std::string& text, const NumberFormat& format,
     std::abort();
   }
   const int digits = result_digits;
-  TextWriter out;
+  TextWriter out(text);
   for (size_t i = 0; i < fields.size(); ++i) {
     const NumberFormat::Field& field = fields[i];
     out.Append(format.text() + field.literal_begin, static_cast<size_t>(field.literal_length));
     AppendNumber(out, {field.left, field.width, field.precision, 'g'}, numbers[i], digits);
   }
   out.Append(format.text() + format.tail_begin(), static_cast<size_t>(format.tail_length()));
-  out.CopyInto(text);
+  out.Finish();
 }
 
 namespace {
 
 void WriteResultText(std::string& text, const char* format, va_list args) {
   const int digits = result_digits;
-  TextWriter out;
+  TextWriter out(text);
   const char* p = format;
   while (const char* percent = std::strchr(p, '%')) {
     out.Append(p, static_cast<size_t>(percent - p));
@@ -282,7 +276,7 @@ void WriteResultText(std::string& text, const char* format, va_list args) {
     }
   }
   out.Append(p, std::strlen(p));
-  out.CopyInto(text);
+  out.Finish();
 }
 
 }  // namespace

@@ -19,7 +19,8 @@ std::string ResultText(const char* format, ...) __attribute__((format(printf, 1,
 std::string ResultTextV(const char* format, va_list args);
 
 // The same text in place of what `text` held, in its room: a batch that writes one result
-// after another into the same string allocates nothing once the string is large enough.
+// after another into the same string allocates nothing once the string is large enough. No
+// argument may point into `text`.
 void AssignResultText(std::string& text, const char* format, ...)
     __attribute__((format(printf, 2, 3)));
 
