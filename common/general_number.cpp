@@ -217,9 +217,36 @@ bool SurelyPrintAlike(double low, double high, int precision) {
   // even, and the same rounded k. With a at least 10^(precision - 1) and k below 10^precision,
   // k has precision digits, and all of them round to k * 10^-q, the same digits and exponent,
   // and print alike.
-  if (!(a >= kExactPowersOfTen[static_cast<std::size_t>(precision - 1)]) || !(b < 0x1p53))
+  if (!(b < 0x1p53))
     return false;
-  const int64_t k = NearestInteger(a);
+  const double least = kExactPowersOfTen[static_cast<std::size_t>(precision - 1)];
+  int64_t k;
+  if (a >= least) {
+    k = NearestInteger(a);
+  } else {
+    // The interval may begin below the power of ten 10^(precision - 1) * 10^-q, as a disc
+    // about a root of 1 does. Its numbers there have one digit fewer before the point, so
+    // their digits come at the next scale, and they print as that power where they all round
+    // up to 10^precision there (always, while the estimate of the exponent holds); those
+    // above it are k = 10^(precision - 1).
+    if (q + 1 > kMostExactPower)
+      return false;
+    const double next =
+        std::bit_cast<double>(std::bit_cast<uint64_t>(TimesPowerOfTen(small, q + 1)) - 1);
+    if (!(next < 0x1p53) || NearestInteger(next) != static_cast<int64_t>(top))
+      return false;
+    k = static_cast<int64_t>(least);
+  }
+  if (static_cast<double>(k) == top) {
+    // The interval begins where its numbers round up into the power of ten 10^precision *
+    // 10^-q, and may go on past it: those there have one digit more before the point, and
+    // print as that power where they round to 10^(precision - 1) at the scale before.
+    if (q - 1 < -kMostExactPower)
+      return false;
+    const double before =
+        std::bit_cast<double>(std::bit_cast<uint64_t>(TimesPowerOfTen(large, q - 1)) + 1);
+    return before < 0x1p53 && NearestInteger(before) == static_cast<int64_t>(least);
+  }
   return k == NearestInteger(b) && static_cast<double>(k) < top;
 }
 

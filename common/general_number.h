@@ -23,11 +23,11 @@ struct RoundedDecimal {
 // arithmetic that proves it, which only WriteGeneralNumber writes.
 bool RoundToDigits(double value, int precision, RoundedDecimal& rounded);
 
-// Whether every number from `low` to `high` surely prints alike at `precision` digits (0 counts
-// as 1), decided cheaply from one rounded scaling of both ends by a power of ten. True only
-// where they do; false also where this cannot tell (a rounding edge or a power of ten within
-// reach of the rounding error, ends of different signs, zeros, subnormals, infinities,
-// not-a-numbers, magnitudes beyond 10^22 of the digits' range).
+// Whether `low` and `high` surely print alike at `precision` digits (0 counts as 1), and with
+// low <= high every number between them: decided cheaply, where one rounded scaling by a power
+// of ten proves the digits of each. True only where they do; false also where this cannot
+// tell (a rounding edge within reach of the rounding error, zeros, subnormals, infinities,
+// not-a-numbers, more digits than 15 or 16, magnitudes beyond 10^22 of the digits' range).
 bool SurelyPrintAlike(double low, double high, int precision);
 
 // Whether `low` and `high` print alike at `precision` digits (0 counts as 1, at most 17): where

@@ -60,8 +60,13 @@ const AlikeCase kAlikeCases[] = {
     {9.99995, Up(9.99995), 5, Cheap::CannotTell},
     {9.9999, 9.99994, 5, Cheap::Yes},
     {Up(10.0), 10.0004, 5, Cheap::Yes},
-    {10.0, 10.0004, 5, Cheap::CannotTell},     // a power of ten, within reach of the edge below
-    {Down(10.0), 10.0, 5, Cheap::CannotTell},  // two texts of different digits: 10 and 10
+    {10.0, 10.0004, 5, Cheap::Yes},             // the bound below a power of ten rounds up to it
+    {Down(1.0, 2), Up(1.0, 2), 5, Cheap::Yes},  // a root of 1, as the ordinary quartic's
+    {-Up(1.0, 2), -Down(1.0, 2), 5, Cheap::Yes},
+    {0.9999951, 1.000001, 5, Cheap::Yes},
+    {0.999995, 1.000001, 5, Cheap::CannotTell},  // 0.99999 and 1
+    {0.99994, 1.0, 5, Cheap::CannotTell},
+    {Down(10.0), 10.0, 5, Cheap::Yes},  // the bound below rounds up into the power
     {0.0010001, 0.00100014, 5, Cheap::Yes},
     {1e-300, Up(1e-300), 5, Cheap::CannotTell},  // beyond the exact powers of ten
     {1e300, Up(1e300), 5, Cheap::CannotTell},
@@ -71,7 +76,7 @@ const AlikeCase kAlikeCases[] = {
     {DBL_TRUE_MIN, 2 * DBL_TRUE_MIN, 1, Cheap::CannotTell},
     {0.0, 1e-9, 5, Cheap::CannotTell},
     {-1.0, 1.0, 5, Cheap::CannotTell},
-    {1.5, 1.4, 5, Cheap::CannotTell},  // the ends reversed
+    {1.5, 1.4, 5, Cheap::CannotTell},  // reversed, and apart
     {1.0, kInf, 5, Cheap::CannotTell},
     {kNaN, 1.0, 5, Cheap::CannotTell},
     {0.1, 0.1, 17, Cheap::CannotTell},  // 17 digits lie below a unit in the last place
