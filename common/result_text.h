@@ -1,7 +1,10 @@
 #pragma once
 
+#include <array>
 #include <cstdarg>
+#include <span>
 #include <string>
+#include <type_traits>
 
 #include "common/fixed_list.h"
 
@@ -16,9 +19,78 @@ std::string ResultText(const char* format, ...) __attribute__((format(printf, 1,
 std::string ResultTextV(const char* format, va_list args);
 
 // The same text in place of what `text` held, in its room: a batch that writes one result
-// after another into the same string allocates nothing once the string is large enough.
+// after another into the same string allocates nothing once the string is large enough. No
+// argument may point into `text`.
 void AssignResultText(std::string& text, const char* format, ...)
     __attribute__((format(printf, 2, 3)));
+
+// A format whose conversions are all %[-][width].<precision>g, read once when the program is
+// compiled, for the texts that a batch writes over and over (a format that holds anything
+// else does not compile). AssignNumberText of it writes the same text as AssignResultText of
+// the format itself, without reading the format again for each text.
+class NumberFormat {
+ public:
+  static constexpr int kMostFields = 8;
+
+  // One conversion and the literal text before it.
+  struct Field {
+    int literal_begin = 0, literal_length = 0;
+    bool left = false;
+    int width = 0, precision = 0;
+  };
+
+  // The format from its character `skip` on.
+  consteval NumberFormat(const char* format, int skip = 0) : format_(format) {
+    int at = skip, literal_begin = skip;
+    for (; format[at] != '\0'; ++at) {
+      if (format[at] != '%')
+        continue;
+      if (count_ == kMostFields)
+        throw "a number format has too many conversions";
+      Field& field = fields_[count_++];
+      field.literal_begin = literal_begin;
+      field.literal_length = at - literal_begin;
+      ++at;
+      if (format[at] == '-') {
+        field.left = true;
+        ++at;
+      }
+      for (; format[at] >= '0' && format[at] <= '9'; ++at)
+        field.width = 10 * field.width + (format[at] - '0');
+      if (format[at] != '.')
+        throw "a number format's conversions need a precision";
+      for (++at; format[at] >= '0' && format[at] <= '9'; ++at)
+        field.precision = 10 * field.precision + (format[at] - '0');
+      if (format[at] != 'g')
+        throw "a number format converts numbers with %g only";
+      literal_begin = at + 1;
+    }
+    tail_begin_ = literal_begin;
+    tail_length_ = at - literal_begin;
+  }
+
+  const char* text() const { return format_; }
+  std::span<const Field> fields() const { return std::span(fields_, static_cast<size_t>(count_)); }
+  int tail_begin() const { return tail_begin_; }
+  int tail_length() const { return tail_length_; }
+
+ private:
+  const char* format_;
+  Field fields_[kMostFields] = {};
+  int count_ = 0;
+  int tail_begin_ = 0, tail_length_ = 0;
+};
+
+// The text of `format` with one number for each of its conversions, in place of what `text`
+// held; too few or too many numbers are a fault of the caller and end the program.
+void AssignNumberText(std::string& text, const NumberFormat& format,
+                      std::span<const double> numbers);
+template <typename... Numbers>
+void AssignNumberText(std::string& text, const NumberFormat& format, Numbers... numbers) {
+  static_assert((std::is_same_v<Numbers, double> && ...), "a number format takes doubles only");
+  const std::array<double, sizeof...(Numbers)> values = {numbers...};
+  AssignNumberText(text, format, std::span<const double>(values));
+}
 
 // The calculators write every number with five significant digits, %W.5g. While an object of
 // this class lives, the result texts of its thread use `digits` significant digits instead,

@@ -121,13 +121,7 @@ bool PartDecided(double low, double high, int digits) {
     return true;
   if (!(low >= kZeroThreshold || high <= -kZeroThreshold))
     return false;
-  RoundedDecimal low_decimal, high_decimal;
-  if (RoundToDigits(low, digits, low_decimal) && RoundToDigits(high, digits, high_decimal))
-    return low_decimal == high_decimal;
-  char low_text[ResultDigits::kMost + 16], high_text[ResultDigits::kMost + 16];
-  const char* low_end = WriteGeneralNumber(low_text, std::end(low_text), low, digits);
-  const char* high_end = WriteGeneralNumber(high_text, std::end(high_text), high, digits);
-  return std::string_view(low_text, low_end) == std::string_view(high_text, high_end);
+  return PrintAlike(low, high, digits);
 }
 
 // The next double below x, for a finite x (as std::nextafter(x, -HUGE_VAL), at a fraction of

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <random>
+#include <string>
 
 #include "cli/help_text.h"
 
@@ -56,6 +58,29 @@ TEST(AppendPlain, PutsResultsOnOutAndMessagesOnErrWithLineFeeds) {
     AppendPlain(c.events, out, err);
     EXPECT_EQ(out, std::string("before\n") + c.out);
     EXPECT_EQ(err, c.err);
+  }
+}
+
+// Texts of every length up to beyond the printer's room, of letters, carriage returns and line
+// feeds in every arrangement, against a plain byte-by-byte rewriting: words that hold several
+// carriage returns, a "\r\n" split across any place, and a "\r" or "\r\n" at either end.
+TEST(AppendPlain, WritesEveryCarriageReturnAndLineFeedAsALineFeedInTextsOfAnyLength) {
+  std::mt19937 random(20261209);
+  for (int round = 0; round < 3000; ++round) {
+    const size_t length = round < 64 ? static_cast<size_t>(round) : random() % 700;
+    std::string text;
+    for (size_t i = 0; i < length; ++i) {
+      const unsigned pick = random() % 6;
+      text += pick == 0 ? '\r' : pick == 1 ? '\n' : static_cast<char>('a' + random() % 26);
+    }
+    std::string expected = "before";
+    for (size_t i = 0; i < text.size(); ++i)
+      if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n'))
+        expected += text[i];
+    expected += '\n';
+    std::string out = "before", err;
+    AppendPlain({{}, {ResultWithNumbers{text, {}}}}, out, err);
+    ASSERT_EQ(out, expected) << "text of " << length;
   }
 }
 
