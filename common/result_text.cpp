@@ -13,41 +13,8 @@ namespace {
 
 thread_local int result_digits = ResultDigits::kStandard;
 
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
-
-int ReadCount(const char*& p) {
-  int count = 0;
-  for (; IsDigit(*p); ++p)
-    count = 10 * count + (*p - '0');
-  return count;
-}
-
-// One conversion of a format, %[-][width][.precision]<letter>, with `p` just past its '%'.
-struct Conversion {
-  bool left = false;
-  int width = 0;
-  int precision = -1;  // none given
-  char letter = '\0';
-};
-
-Conversion ReadConversion(const char*& p) {
-  Conversion c;
-  if (*p == '-') {
-    c.left = true;
-    ++p;
-  }
-  c.width = ReadCount(p);
-  if (*p == '.') {
-    ++p;
-    c.precision = ReadCount(p);
-  }
-  c.letter = *p;
-  if (*p != '\0')
-    ++p;
-  return c;
-}
+using result_text_detail::Conversion;
+using result_text_detail::ReadConversion;
 
 // A text written by pointer into a string, in place of what it held, in the whole room that
 // the string has: the resize to its capacity fills with zeros only what the text before did
@@ -226,7 +193,7 @@ void AssignNumberText(std::string& text, const NumberFormat& format,
   for (size_t i = 0; i < fields.size(); ++i) {
     const NumberFormat::Field& field = fields[i];
     out.Append(format.text() + field.literal_begin, static_cast<size_t>(field.literal_length));
-    AppendNumber(out, {field.left, field.width, field.precision, 'g'}, numbers[i], digits);
+    AppendNumber(out, field.conversion, numbers[i], digits);
   }
   out.Append(format.text() + format.tail_begin(), static_cast<size_t>(format.tail_length()));
   out.Finish();

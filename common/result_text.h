@@ -24,6 +24,43 @@ std::string ResultTextV(const char* format, va_list args);
 void AssignResultText(std::string& text, const char* format, ...)
     __attribute__((format(printf, 2, 3)));
 
+namespace result_text_detail {
+
+// One conversion of a format, %[-][width][.precision]<letter>.
+struct Conversion {
+  bool left = false;
+  int width = 0;
+  int precision = -1;  // none given
+  char letter = '\0';
+};
+
+constexpr int ReadCount(const char*& p) {
+  int count = 0;
+  for (; *p >= '0' && *p <= '9'; ++p)
+    count = 10 * count + (*p - '0');
+  return count;
+}
+
+// The conversion that starts just past a '%' at `p`, which ends past it.
+constexpr Conversion ReadConversion(const char*& p) {
+  Conversion c;
+  if (*p == '-') {
+    c.left = true;
+    ++p;
+  }
+  c.width = ReadCount(p);
+  if (*p == '.') {
+    ++p;
+    c.precision = ReadCount(p);
+  }
+  c.letter = *p;
+  if (*p != '\0')
+    ++p;
+  return c;
+}
+
+}  // namespace result_text_detail
+
 // A format whose conversions are all %[-][width].<precision>g, read once when the program is
 // compiled, for the texts that a batch writes over and over (a format that holds anything
 // else does not compile). AssignNumberText of it writes the same text as AssignResultText of
@@ -35,38 +72,30 @@ class NumberFormat {
   // One conversion and the literal text before it.
   struct Field {
     int literal_begin = 0, literal_length = 0;
-    bool left = false;
-    int width = 0, precision = 0;
+    result_text_detail::Conversion conversion;
   };
 
   // The format from its character `skip` on.
   consteval NumberFormat(const char* format, int skip = 0) : format_(format) {
-    int at = skip, literal_begin = skip;
-    for (; format[at] != '\0'; ++at) {
-      if (format[at] != '%')
+    const char* p = format + skip;
+    int literal_begin = skip;
+    while (*p != '\0') {
+      if (*p++ != '%')
         continue;
       if (count_ == kMostFields)
         throw "a number format has too many conversions";
       Field& field = fields_[count_++];
       field.literal_begin = literal_begin;
-      field.literal_length = at - literal_begin;
-      ++at;
-      if (format[at] == '-') {
-        field.left = true;
-        ++at;
-      }
-      for (; format[at] >= '0' && format[at] <= '9'; ++at)
-        field.width = 10 * field.width + (format[at] - '0');
-      if (format[at] != '.')
+      field.literal_length = static_cast<int>(p - 1 - format) - literal_begin;
+      field.conversion = result_text_detail::ReadConversion(p);
+      if (field.conversion.precision < 0)
         throw "a number format's conversions need a precision";
-      for (++at; format[at] >= '0' && format[at] <= '9'; ++at)
-        field.precision = 10 * field.precision + (format[at] - '0');
-      if (format[at] != 'g')
+      if (field.conversion.letter != 'g')
         throw "a number format converts numbers with %g only";
-      literal_begin = at + 1;
+      literal_begin = static_cast<int>(p - format);
     }
     tail_begin_ = literal_begin;
-    tail_length_ = at - literal_begin;
+    tail_length_ = static_cast<int>(p - format) - literal_begin;
   }
 
   const char* text() const { return format_; }
